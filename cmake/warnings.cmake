@@ -1,0 +1,26 @@
+# Project-wide compiler settings: high warnings as errors, Unicode Win32.
+add_library(numora_options INTERFACE)
+
+if(MSVC)
+  target_compile_options(numora_options INTERFACE /W4 /WX /permissive- /utf-8)
+else()
+  target_compile_options(numora_options INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+    -Wcast-align -Woverloaded-virtual -Wnull-dereference -Wimplicit-fallthrough
+    -Werror)
+endif()
+
+if(WIN32)
+  target_compile_definitions(numora_options INTERFACE
+    UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601)
+  if(MINGW)
+    # One self-contained .exe: no libstdc++/libgcc/winpthread DLLs beside it.
+    target_link_options(numora_options INTERFACE -municode -static -static-libgcc -static-libstdc++)
+  endif()
+endif()
+
+if(NUMORA_SANITIZE AND NOT WIN32)
+  target_compile_options(numora_options INTERFACE
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  target_link_options(numora_options INTERFACE -fsanitize=address,undefined)
+endif()

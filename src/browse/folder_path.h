@@ -1,0 +1,36 @@
+// Window-free text rules of the drive and folder lists.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace numora {
+
+// The lower-case drive letter that a drive text or full path starts with
+// ("C:", "c: [SYSTEM]", "C:\Photos"); empty when it starts with none.
+std::optional<wchar_t> DriveLetterOf(const std::wstring& text);
+
+// "c: [SYSTEM]" for a labelled drive, "c:" without a label.
+std::wstring DriveDisplayText(wchar_t driveLetter, const std::wstring& volumeLabel);
+
+// The folder list's form of a full path: a root is exactly "c:\", any other
+// folder has no trailing backslash; the drive letter in lower case, the rest as given.
+std::wstring NormalizeFolderPath(const std::wstring& fullPath);
+
+// The folder `name` inside `folder` ("c:\" + "a" -> "c:\a", "c:\a" + "b" -> "c:\a\b").
+std::wstring JoinFolder(const std::wstring& folder, const std::wstring& name);
+
+// One row of the folder list: the root, each ancestor and the current folder
+// (indented like a tree), then the current folder's subfolders one level deeper.
+struct FolderRow {
+    std::wstring text;      // what the row shows: "c:\" for the root, else the folder's name
+    int depth = 0;          // indentation level, 0 for the root
+    std::wstring fullPath;  // normalized full path the row opens
+    bool isCurrent = false;
+};
+
+std::vector<FolderRow> FolderTreeRows(const std::wstring& normalizedPath,
+                                      const std::vector<std::wstring>& subfolderNames);
+
+}  // namespace numora

@@ -1,0 +1,39 @@
+// One batch rename run: every listed file to base name + padding + number + "." + extension.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "rename/file_renamer.h"
+
+namespace numora {
+
+enum class RunExit { NoFiles, Finished };
+
+struct RenamingRunInput {
+    std::wstring FolderPath;                      // a root is "c:\", any other folder has no trailing "\"
+    std::vector<std::wstring> FileNames;          // bare names in list order, at most 32767
+    std::wstring BaseName;
+    std::wstring DigitChoiceText;
+    std::vector<std::wstring> DigitChoiceEntries;  // the digit box's entries, normally six
+    std::wstring ExtensionText;
+};
+
+struct RenamingRunResult {
+    std::wstring CounterText = L"0";
+    RunExit ExitKind = RunExit::NoFiles;
+    // Which file (index into FileNames) stopped the run, and why; empty after a full run.
+    std::optional<std::int16_t> StoppedAt;
+    std::uint32_t ErrorCode = 0;
+};
+
+// Called with each file's counter text before that file is renamed.
+using CounterReport = std::function<void(const std::wstring& counterText)>;
+
+RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& renameFile,
+                              const CounterReport& reportCounter = {});
+
+}  // namespace numora
