@@ -1,0 +1,62 @@
+# Sourced by the scripts: a Wine prefix of the project's own under build/,
+# the Japanese locale, and an X display (our own Xvfb when there is none).
+# Call numora_wine_up first and numora_wine_down on the way out.
+
+NUMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+export WINEPREFIX="${NUMORA_WINEPREFIX:-$NUMORA_ROOT/build/wineprefix}"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=ja_JP.UTF-8
+export LC_ALL=ja_JP.UTF-8
+unset LANGUAGE
+
+numora_xvfb_pid=""
+
+numora_start_xvfb() {
+  local display
+  for display in $(seq 90 140); do
+    if [ ! -e "/tmp/.X${display}-lock" ] && [ ! -e "/tmp/.X11-unix/X${display}" ]; then
+      Xvfb ":${display}" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      numora_xvfb_pid=$!
+      export DISPLAY=":${display}"
+      local tries
+      for tries in $(seq 1 50); do
+        [ -e "/tmp/.X11-unix/X${display}" ] && return 0
+        sleep 0.1
+      done
+      echo "wine-env: Xvfb did not start on :${display}" >&2
+      return 1
+    fi
+  done
+  echo "wine-env: no free display number" >&2
+  return 1
+}
+
+numora_wine_up() {
+  if [ -z "${DISPLAY:-}" ] || [ "${NUMORA_OWN_XVFB:-0}" = 1 ]; then
+    numora_start_xvfb
+  fi
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "wine-env: creating the Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    # Every program of this prefix runs inside one virtual desktop, which draws
+    # title bars and menus the way a user sees them.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    wineserver -w
+  fi
+  # A drive whose folder is missing: listed, but it cannot be opened (not ready).
+  ln -sfn /nonexistent/numora-missing-drive "$WINEPREFIX/dosdevices/r:"
+  # Keep one wineserver for the whole session instead of one per program.
+  wineserver -p 60
+}
+
+numora_wine_down() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "$numora_xvfb_pid" ]; then
+    kill "$numora_xvfb_pid" 2>/dev/null || true
+    wait "$numora_xvfb_pid" 2>/dev/null || true
+    numora_xvfb_pid=""
+  fi
+}

@@ -1,0 +1,16 @@
+#include "rename/move_file_renamer.h"
+
+#include <windows.h>
+
+namespace numora {
+
+// No look at the target beforehand: the failure of MoveFileW already tells,
+// and a second look doubles the cost of every rename under Wine.
+RenameOutcome MoveFileRename(const std::wstring& oldName, const std::wstring& newName) {
+    if (MoveFileW(oldName.c_str(), newName.c_str()) != 0) {
+        return {true, 0};
+    }
+    return {false, GetLastError()};
+}
+
+}  // namespace numora
