@@ -8,10 +8,8 @@ namespace numora::bench {
 ChildProcess::ChildProcess(const std::wstring& exe, const std::wstring& workingFolder) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    std::vector<wchar_t> commandLine(exe.begin(), exe.end());
-    commandLine.insert(commandLine.begin(), L'"');
-    commandLine.push_back(L'"');
-    commandLine.push_back(L'\0');
+    std::wstring quoted = L"\"" + exe + L"\"";
+    std::vector<wchar_t> commandLine(quoted.c_str(), quoted.c_str() + quoted.size() + 1);
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workingFolder.c_str(), &startup, &info_)) {
         throw std::runtime_error("cannot start the program");

@@ -14,8 +14,8 @@ namespace numora {
 enum class RunExit { NoFiles, Finished };
 
 struct RenamingRunInput {
-    std::wstring FolderPath;                      // a root is "c:\", any other folder has no trailing "\"
-    std::vector<std::wstring> FileNames;          // bare names in list order, at most 32767
+    std::wstring FolderPath;              // a root is "c:\", any other folder has no trailing "\"
+    std::vector<std::wstring> FileNames;  // bare names in list order, at most 32767
     std::wstring BaseName;
     std::wstring DigitChoiceText;
     std::vector<std::wstring> DigitChoiceEntries;  // the digit box's entries, normally six

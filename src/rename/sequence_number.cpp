@@ -35,9 +35,8 @@ double CounterValue(const std::wstring& counterText) {
 // below 1E+15 come out as their bare digits.
 std::wstring GeneralNumberText(double value) {
     std::array<char, 32> buffer{};
-    const auto [end, error] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                      std::chars_format::general, 15);
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::general, 15);
     if (error != std::errc{}) {
         throw std::range_error("number does not fit its text");
     }
@@ -50,7 +49,7 @@ std::wstring GeneralNumberText(double value) {
 
 constexpr std::size_t kEntryCount = 6;
 constexpr std::array<double, kEntryCount - 1> kThresholds = {10.0, 100.0, 1000.0, 10000.0,
-                                                              100000.0};
+                                                             100000.0};
 
 }  // namespace
 

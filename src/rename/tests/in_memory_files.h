@@ -20,7 +20,7 @@ inline constexpr std::uint32_t kAlreadyExists = 183;
 // Full names are compared without regard to case (ASCII letters only, which is
 // all the tests vary); each file's content is the full name it was created with.
 class InMemoryFiles {
-public:
+  public:
     void AddFile(const std::wstring& fullName);
 
     // The k-th call of Rename (counted from 1) fails with errorCode and changes nothing.
@@ -40,7 +40,7 @@ public:
 
     const std::vector<std::pair<std::wstring, std::wstring>>& Calls() const { return calls_; }
 
-private:
+  private:
     struct File {
         std::wstring name;
         std::wstring content;

@@ -1,0 +1,194 @@
+// A rename run through RenamingRun with the MoveFileW renamer against a bare
+// MoveFileW loop doing the same renames, on folders of empty files.
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "rename/move_file_renamer.h"
+#include "rename/renaming_run.h"
+#include "support/bench_stats.h"
+
+using namespace numora::bench;
+
+namespace {
+
+constexpr int kRounds = 5;
+constexpr int kSizes[] = {500, 1000, 2000};
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using UniqueHandle = std::unique_ptr<void, HandleCloser>;
+
+std::wstring Numbered(const wchar_t* base, int number, int width) {
+    std::wstring digits = std::to_wstring(number);
+    digits.insert(0, digits.size() < static_cast<std::size_t>(width) ? width - digits.size() : 0,
+                  L'0');
+    return base + digits + L".dat";
+}
+
+// Deletes the folder and the files the benchmark made in it, on every way out.
+class BenchFolder {
+  public:
+    BenchFolder(const std::wstring& path, int files) : path_(path) {
+        if (CreateDirectoryW(path_.c_str(), nullptr) == 0) {
+            throw std::runtime_error("cannot create the benchmark folder");
+        }
+        for (int number = 1; number <= files; ++number) {
+            const HANDLE file =
+                CreateFileW((path_ + L"\\" + Numbered(L"src", number, 5)).c_str(), GENERIC_WRITE, 0,
+                            nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (file == INVALID_HANDLE_VALUE) {
+                throw std::runtime_error("cannot create a benchmark file");
+            }
+            const UniqueHandle closer(file);
+        }
+    }
+    ~BenchFolder() {
+        for (int number = 1; number <= 99999; ++number) {
+            if (DeleteFileW((path_ + L"\\" + Numbered(L"src", number, 5)).c_str()) == 0 &&
+                DeleteFileW((path_ + L"\\" + Numbered(L"run", number, 6)).c_str()) == 0) {
+                break;
+            }
+        }
+        RemoveDirectoryW(path_.c_str());
+    }
+    BenchFolder(const BenchFolder&) = delete;
+    BenchFolder& operator=(const BenchFolder&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+
+  private:
+    std::wstring path_;
+};
+
+struct Renames {
+    std::vector<std::wstring> from;
+    std::vector<std::wstring> to;
+};
+
+void MoveAll(const std::vector<std::wstring>& from, const std::vector<std::wstring>& to) {
+    for (std::size_t i = 0; i < from.size(); ++i) {
+        if (MoveFileW(from[i].c_str(), to[i].c_str()) == 0) {
+            throw std::runtime_error("a bare rename failed");
+        }
+    }
+}
+
+double TimeBareLoop(const Renames& renames) {
+    const auto start = Clock::now();
+    MoveAll(renames.from, renames.to);
+    return SecondsSince(start);
+}
+
+double TimeRun(const numora::RenamingRunInput& input) {
+    const auto start = Clock::now();
+    const numora::RenamingRunResult result = numora::RenamingRun(input, numora::MoveFileRename);
+    const double seconds = SecondsSince(start);
+    if (result.StoppedAt) {
+        throw std::runtime_error("the rename run stopped early");
+    }
+    return seconds;
+}
+
+// The run's own share: the same run with a rename that does nothing.
+double TimeRunAlone(const numora::RenamingRunInput& input) {
+    const auto start = Clock::now();
+    numora::RenamingRun(input, [](const std::wstring&, const std::wstring&) {
+        return numora::RenameOutcome{true, 0};
+    });
+    return SecondsSince(start);
+}
+
+void MeasureSize(const std::wstring& parent, int files) {
+    const BenchFolder folder(parent + L"\\n" + std::to_wstring(files), files);
+
+    numora::RenamingRunInput input;
+    input.FolderPath = folder.Path();
+    input.BaseName = L"run";
+    input.DigitChoiceText = L"６桁";
+    input.DigitChoiceEntries = {L"１桁", L"２桁", L"３桁", L"４桁", L"５桁", L"６桁"};
+    input.ExtensionText = L"dat";
+    Renames forward;
+    for (int number = 1; number <= files; ++number) {
+        input.FileNames.push_back(Numbered(L"src", number, 5));
+        forward.from.push_back(folder.Path() + L"\\" + input.FileNames.back());
+        forward.to.push_back(folder.Path() + L"\\" + Numbered(L"run", number, 6));
+    }
+    const auto restore = [&forward] { MoveAll(forward.to, forward.from); };
+
+    // One untimed pass so that both sides meet a warm file system.
+    MoveAll(forward.from, forward.to);
+    restore();
+
+    std::vector<double> runTimes;
+    std::vector<double> bareTimes;
+    for (int round = 0; round < kRounds; ++round) {
+        // Alternate which side goes first so that drift hits both alike.
+        if (round % 2 == 0) {
+            runTimes.push_back(TimeRun(input));
+            restore();
+            bareTimes.push_back(TimeBareLoop(forward));
+            restore();
+        } else {
+            bareTimes.push_back(TimeBareLoop(forward));
+            restore();
+            runTimes.push_back(TimeRun(input));
+            restore();
+        }
+    }
+
+    std::vector<double> aloneTimes;
+    for (int round = 0; round < kRounds; ++round) {
+        aloneTimes.push_back(TimeRunAlone(input));
+    }
+
+    const double run = Median(runTimes);
+    const double bare = Median(bareTimes);
+    std::printf(
+        "rename_run_%d files %d run %.1f us/file, bare MoveFileW %.1f us/file, run without "
+        "renames %.2f us/file\n",
+        files, files, run / files * 1e6, bare / files * 1e6, Median(aloneTimes) / files * 1e6);
+    PrintRatio("rename_run_" + std::to_string(files), run, bare);
+}
+
+std::wstring TempFolder() {
+    wchar_t temp[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
+    if (length == 0 || length > MAX_PATH) {
+        throw std::runtime_error("no temporary folder");
+    }
+    std::wstring path(temp, length);
+    if (path.back() == L'\\') {
+        path.pop_back();
+    }
+    return path;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    try {
+        const std::wstring parent = (argc > 1 ? std::wstring(argv[1]) : TempFolder()) +
+                                    L"\\numora-rename-bench-" +
+                                    std::to_wstring(GetCurrentProcessId());
+        if (CreateDirectoryW(parent.c_str(), nullptr) == 0) {
+            throw std::runtime_error("cannot create the benchmark's own folder");
+        }
+        struct RemoveParent {
+            std::wstring path;
+            ~RemoveParent() { RemoveDirectoryW(path.c_str()); }
+        } removeParent{parent};
+        for (const int files : kSizes) {
+            MeasureSize(parent, files);
+        }
+        return 0;
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "rename_bench: %s\n", failure.what());
+        return 1;
+    }
+}
