@@ -1,0 +1,66 @@
+// Filling the file list (a write of its Path) over a folder of 32767 files,
+// against a bare FindFirstFileExW enumeration of the same folder, alternating.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "shell/control_factory.h"
+#include "shell/file_list_win32.h"
+#include "shell/form1_layout.h"
+#include "support/bench_folders.h"
+#include "support/bench_stats.h"
+
+using namespace numora;
+using namespace numora::bench;
+
+namespace {
+
+constexpr int kFiles = kBigFolderFiles;
+
+const ControlSpec& File1Spec() {
+    for (const auto& spec : kForm1Controls) {
+        if (spec.name == L"File1") return spec;
+    }
+    std::abort();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const std::wstring work = argc > 1 ? argv[1] : L".";
+    const std::wstring folder = PrepareBigFolder(work);
+    if (folder.empty()) return 1;
+
+    // A visible window with the file list as the main window makes it.
+    HWND window = CreateWindowExW(0, L"STATIC", L"fill", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                  600, 600, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND listBox = CreateLayoutControl(window, File1Spec(), 96,
+                                       static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    FileListWin32 fileList(listBox, std::wstring(kInitialFilePattern));
+    const std::wstring other = work + L"\\fill-other";
+    CreateDirectoryW(other.c_str(), nullptr);
+
+    std::vector<double> fills, bare;
+    for (int round = 0; round < 5; ++round) {
+        fileList.SetPath(other);  // so that every measured write is a change of folder
+        const auto start = Clock::now();
+        fileList.SetPath(folder);
+        fills.push_back(SecondsSince(start));
+        if (fileList.ListCount() != kFiles) {
+            std::fprintf(stderr, "the file list holds %d entries\n", fileList.ListCount());
+            return 1;
+        }
+        const auto enumerationStart = Clock::now();
+        if (BareEnumeration(folder) < static_cast<std::size_t>(kFiles)) return 1;
+        bare.push_back(SecondsSince(enumerationStart));
+    }
+    const double fillMedian = Median(fills), bareMedian = Median(bare);
+    std::printf("file list fill of %d files: %.2f us/file; bare enumeration %.2f us/file\n",
+                kFiles, fillMedian * 1e6 / kFiles, bareMedian * 1e6 / kFiles);
+    PrintRatio("file_list_fill_32767", fillMedian, bareMedian);
+    DestroyWindow(window);
+    return 0;
+}

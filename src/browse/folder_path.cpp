@@ -1,0 +1,86 @@
+#include "browse/folder_path.h"
+
+namespace numora {
+
+namespace {
+
+wchar_t LowerAsciiLetter(wchar_t letter) {
+    return (letter >= L'A' && letter <= L'Z') ? static_cast<wchar_t>(letter - L'A' + L'a') : letter;
+}
+
+bool IsAsciiLetter(wchar_t c) {
+    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+}
+
+}  // namespace
+
+std::optional<wchar_t> DriveLetterOf(const std::wstring& text) {
+    if (text.size() < 2 || !IsAsciiLetter(text[0]) || text[1] != L':') {
+        return std::nullopt;
+    }
+    return LowerAsciiLetter(text[0]);
+}
+
+std::wstring DriveDisplayText(wchar_t driveLetter, const std::wstring& volumeLabel) {
+    std::wstring text{LowerAsciiLetter(driveLetter), L':'};
+    if (!volumeLabel.empty()) {
+        text += L" [" + volumeLabel + L"]";
+    }
+    return text;
+}
+
+std::wstring NormalizeFolderPath(const std::wstring& fullPath) {
+    std::wstring path = fullPath;
+    const std::optional<wchar_t> drive = DriveLetterOf(path);
+    if (drive) {
+        path[0] = *drive;
+        if (path.size() == 2) {
+            path.push_back(L'\\');
+        }
+    }
+    // The root keeps its backslash; "c:" alone would mean the drive's current directory.
+    const std::size_t kept = (drive && path[2] == L'\\') ? 3 : 1;
+    while (path.size() > kept && path.back() == L'\\') {
+        path.pop_back();
+    }
+    return path;
+}
+
+std::wstring JoinFolder(const std::wstring& folder, const std::wstring& name) {
+    if (folder.empty() || folder.back() == L'\\') {
+        return folder + name;
+    }
+    return folder + L'\\' + name;
+}
+
+std::vector<FolderRow> FolderTreeRows(const std::wstring& normalizedPath,
+                                      const std::vector<std::wstring>& subfolderNames) {
+    const bool driveRooted = DriveLetterOf(normalizedPath).has_value() &&
+                             normalizedPath.size() >= 3 && normalizedPath[2] == L'\\';
+    const std::wstring root = driveRooted ? normalizedPath.substr(0, 3) : normalizedPath;
+
+    std::vector<FolderRow> rows;
+    rows.push_back({root, 0, root, false});
+    std::wstring current = root;
+    int depth = 0;
+    for (std::size_t begin = root.size(); begin < normalizedPath.size();) {
+        std::size_t end = normalizedPath.find(L'\\', begin);
+        if (end == std::wstring::npos) {
+            end = normalizedPath.size();
+        }
+        if (end > begin) {
+            const std::wstring name = normalizedPath.substr(begin, end - begin);
+            current = JoinFolder(current, name);
+            rows.push_back({name, ++depth, current, false});
+        }
+        begin = end + 1;
+    }
+    rows.back().isCurrent = true;
+
+    for (const std::wstring& name : subfolderNames) {
+        rows.push_back({name, depth + 1, JoinFolder(current, name), false});
+    }
+    return rows;
+}
+
+}  // namespace numora
