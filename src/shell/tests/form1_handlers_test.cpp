@@ -96,8 +96,9 @@ protected:
         renames.emplace_back(from, to);
         log.push_back(L"rename at counter " + text2.Text());
         const auto cut = from.rfind(L'\\');
-        auto& names = disk.files[from.substr(0, cut == 2 ? 3 : cut)];
-        for (auto& name : names) {
+        const auto folder = disk.files.find(from.substr(0, cut == 2 ? 3 : cut));
+        if (folder == disk.files.end()) return RenameOutcome{false, 3};
+        for (auto& name : folder->second) {
             if (name == from.substr(cut + 1)) {
                 name = to.substr(to.rfind(L'\\') + 1);
                 return RenameOutcome{true, 0};

@@ -1,0 +1,133 @@
+#include "shell/application.h"
+
+#include <commctrl.h>
+
+#include <cwchar>
+#include <iterator>
+
+#include "browse/control_error.h"
+#include "shell/dpi.h"
+
+namespace numora {
+namespace {
+
+// Posted when a window has closed: its object can go once its messages are over.
+constexpr UINT kDiscardClosedWindows = WM_APP + 1;
+
+HICON ProgramIcon(int systemMetricX, int systemMetricY) {
+    // Shared icons belong to the system; nothing to free.
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NUMORA),
+                                         IMAGE_ICON, GetSystemMetrics(systemMetricX),
+                                         GetSystemMetrics(systemMetricY), LR_SHARED));
+}
+
+// Only the program's own windows get the dialog keys (Tab, Shift+Tab, Enter).
+bool IsProgramForm(HWND window) {
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, static_cast<int>(std::size(className)));
+    return std::wcscmp(className, NUMORA_FORM1_CLASS) == 0 ||
+           std::wcscmp(className, NUMORA_FORM2_CLASS) == 0;
+}
+
+}  // namespace
+
+Application::~Application() {
+    // Windows before the object they report to.
+    aboutWindows_.clear();
+    form1_.reset();
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+}
+
+int Application::Run() {
+    EnablePerMonitorDpiAwareness();
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
+    InitCommonControlsEx(&controls);
+    RegisterWindowClasses();
+
+    if (CreateWindowExW(0, NUMORA_APP_CLASS, L"Numora", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
+                        GetModuleHandleW(nullptr), this) == nullptr) {
+        throw ControlError("The application window could not be created.", GetLastError());
+    }
+    form1_ = std::make_unique<Form1>(*this, instances_, *this);
+    form1_->Create(hwnd_);
+    if (form1_->Load() == LoadOutcome::EndProgram) {
+        return 0;
+    }
+    form1_->Show();
+    return MessageLoop();
+}
+
+void Application::RegisterWindowClasses() {
+    const HICON bigIcon = ProgramIcon(SM_CXICON, SM_CYICON);
+    const HICON smallIcon = ProgramIcon(SM_CXSMICON, SM_CYSMICON);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hIcon = bigIcon;
+    windowClass.hIconSm = smallIcon;
+    windowClass.lpszClassName = NUMORA_APP_CLASS;
+    if (RegisterClassExW(&windowClass) == 0) {
+        throw ControlError("The application's class could not be registered.", GetLastError());
+    }
+    Form1::RegisterWindowClass(bigIcon, smallIcon);
+    Form2::RegisterWindowClass(bigIcon, smallIcon);
+}
+
+int Application::MessageLoop() {
+    MSG message{};
+    for (;;) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            return static_cast<int>(message.wParam);
+        }
+        if (got == -1) {
+            throw ControlError("The message queue failed.", GetLastError());
+        }
+        const HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        if (root != nullptr && IsProgramForm(root) && IsDialogMessageW(root, &message) != FALSE) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void Application::OpenNew() {
+    auto about = std::make_unique<Form2>(*this);
+    about->Create(hwnd_);
+    Form2& shown = *about;
+    aboutWindows_.push_back(std::move(about));
+    shown.Show();
+}
+
+void Application::WindowClosed() {
+    --openWindows_;
+    if (hwnd_ != nullptr) {
+        PostMessageW(hwnd_, kDiscardClosedWindows, 0, 0);
+    }
+    if (openWindows_ == 0) {
+        PostQuitMessage(0);
+    }
+}
+
+void Application::DiscardClosedAboutWindows() {
+    std::erase_if(aboutWindows_,
+                  [](const std::unique_ptr<Form2>& about) { return about->Handle() == nullptr; });
+}
+
+LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case kDiscardClosedWindows:
+            DiscardClosedAboutWindows();
+            return 0;
+        default:
+            return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+}  // namespace numora

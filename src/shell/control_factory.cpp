@@ -1,0 +1,117 @@
+#include "shell/control_factory.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "browse/control_error.h"
+#include "shell/twips.h"
+
+namespace numora {
+namespace {
+
+struct ControlClass {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass ClassFor(ControlKind kind) {
+    constexpr DWORD kListBox = WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
+    switch (kind) {
+        case ControlKind::DriveList:
+            return {WC_COMBOBOXW, WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+        case ControlKind::FolderList:
+            // Drawn by the folder list itself, to indent the rows like a tree.
+            return {WC_LISTBOXW, kListBox | LBS_OWNERDRAWFIXED, WS_EX_CLIENTEDGE};
+        case ControlKind::FileList:
+            return {WC_LISTBOXW, kListBox, WS_EX_CLIENTEDGE};
+        case ControlKind::TextBox:
+            return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case ControlKind::ComboBox:
+            return {WC_COMBOBOXW, WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
+        case ControlKind::PushButton:
+            return {WC_BUTTONW, BS_PUSHBUTTON, 0};
+        case ControlKind::Label:
+            return {WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
+        case ControlKind::Image:
+            // Centred keeps the layout's size instead of shrinking to the icon.
+            return {WC_STATICW, SS_ICON | SS_CENTERIMAGE, 0};
+    }
+    return {WC_STATICW, 0, 0};
+}
+
+bool IsComboBox(ControlKind kind) {
+    return kind == ControlKind::DriveList || kind == ControlKind::ComboBox;
+}
+
+int OuterHeight(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect.bottom - rect.top;
+}
+
+// A closed combo box sizes itself from its selection field; set that field so
+// the closed box is exactly the layout's height, whatever its borders are. The
+// field's height is steered by what was set, not by what is read back: Wine
+// reports it two pixels taller than set.
+void FitClosedComboHeight(HWND combo, int targetHeight) {
+    const LRESULT current = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    if (current == CB_ERR) {
+        return;
+    }
+    int field = static_cast<int>(current);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int difference = targetHeight - OuterHeight(combo);
+        if (difference == 0 || field + difference < 1) {
+            return;
+        }
+        field += difference;
+        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
+}
+
+// The height given to a combo box is that of the box with its list open.
+int DroppedHeight(HWND combo, int closedHeight) {
+    const LRESULT row = SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0);
+    const int rowHeight = row == CB_ERR || row <= 0 ? closedHeight : static_cast<int>(row);
+    return closedHeight + kComboDropRows * rowHeight + 2;
+}
+
+}  // namespace
+
+HWND CreateLayoutControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font) {
+    const ControlClass controlClass = ClassFor(spec.kind);
+    DWORD style = WS_CHILD | WS_VISIBLE | controlClass.style;
+    if (spec.tabStop) {
+        // Each its own group: the arrow keys do not hop between buttons.
+        style |= WS_TABSTOP | WS_GROUP;
+    }
+    const PixelRect place = ToPixels(spec.rect, dpi);
+    const std::wstring caption(spec.caption);
+    HWND control = CreateWindowExW(controlClass.exStyle, controlClass.className, caption.c_str(),
+                                   style, place.left, place.top, place.width, place.height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    if (control == nullptr) {
+        throw ControlError("A control could not be created.", GetLastError());
+    }
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (IsComboBox(spec.kind)) {
+        SendMessageW(control, CB_SETMINVISIBLE, kComboDropRows, 0);
+        PlaceLayoutControl(control, spec, dpi);
+    }
+    return control;
+}
+
+void PlaceLayoutControl(HWND control, const ControlSpec& spec, int dpi) {
+    const PixelRect place = ToPixels(spec.rect, dpi);
+    const int height = IsComboBox(spec.kind) ? DroppedHeight(control, place.height) : place.height;
+    SetWindowPos(control, nullptr, place.left, place.top, place.width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (IsComboBox(spec.kind)) {
+        FitClosedComboHeight(control, place.height);
+    }
+}
+
+}  // namespace numora

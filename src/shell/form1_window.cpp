@@ -1,0 +1,377 @@
+#include "shell/form1_window.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include "browse/control_error.h"
+#include "browse/extension_handlers.h"
+#include "browse/navigation_handlers.h"
+#include "rename/move_file_renamer.h"
+#include "shell/combo_choice.h"
+#include "shell/control_factory.h"
+#include "shell/dpi.h"
+#include "shell/drive_list_win32.h"
+#include "shell/file_list_win32.h"
+#include "shell/folder_list_win32.h"
+#include "shell/letter_case_win32.h"
+#include "shell/menu_builder.h"
+#include "shell/message_font.h"
+#include "shell/standard_controls_win32.h"
+#include "shell/tooltips.h"
+#include "shell/twips.h"
+#include "shell/user_notice_win32.h"
+
+namespace numora {
+namespace {
+
+constexpr DWORD kForm1Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kForm1ExStyle = 0;
+
+// Posted after a combo box's notifications, so all of one user action have arrived.
+constexpr UINT kComboActionHandled = WM_APP + 1;
+
+// The folder indentation of one tree level, in pixels at 96 DPI.
+constexpr int kFolderIndentAt96Dpi = 12;
+
+std::size_t IndexOf(std::wstring_view name) {
+    const auto found = std::find_if(kForm1Controls.begin(), kForm1Controls.end(),
+                                    [name](const ControlSpec& spec) { return spec.name == name; });
+    if (found == kForm1Controls.end()) {
+        throw std::invalid_argument("The main window has no such control.");
+    }
+    return static_cast<std::size_t>(found - kForm1Controls.begin());
+}
+
+std::wstring CurrentDirectory() {
+    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
+    std::wstring folder(needed, L'\0');
+    const DWORD length = GetCurrentDirectoryW(needed, folder.data());
+    folder.resize(length < needed ? length : 0);
+    return folder;
+}
+
+bool HasSelection(HWND combo) {
+    return SendMessageW(combo, CB_GETCURSEL, 0, 0) != CB_ERR;
+}
+
+bool IsDropped(HWND combo) {
+    return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+}
+
+}  // namespace
+
+// Everything that exists only once the controls do.
+struct Form1::Parts {
+    Parts(Form1& form, const std::wstring& startFolder)
+        : drive1(form.Control(L"Drive1")),
+          dir1(form.Control(L"Dir1"), startFolder),
+          file1(form.Control(L"File1"), std::wstring(kInitialFilePattern)),
+          text1(form.Control(L"Text1")),
+          text2(form.Control(L"Text2")),
+          command1(form.Control(L"Command1")),
+          command2(form.Control(L"Command2")),
+          combo1(form.Control(L"Combo1")),
+          combo2(form.Control(L"Combo2")),
+          notice(form.Handle()),
+          tips(form.Handle()),
+          view{drive1, dir1,     file1,    text1, text2, combo1,
+               combo2, command1, command2, form,  notice} {
+        file1.ShowInitialFolder(dir1.Path());
+        dir1.SetChangeCallback([this] { Dir1_Change(dir1, file1, notice); });
+    }
+
+    DriveListWin32 drive1;
+    FolderListWin32 dir1;
+    FileListWin32 file1;
+    TextControlWin32 text1;
+    TextControlWin32 text2;
+    TextControlWin32 command1;
+    TextControlWin32 command2;
+    ComboControlWin32 combo1;
+    ComboControlWin32 combo2;
+    UserNoticeWin32 notice;
+    LetterCaseWin32 letterCase;
+    ToolTips tips;
+    // Every entry reached in the open list is chosen, so text and filter agree.
+    ComboChoice combo1Choice{DroppedListPolicy::ChooseWhileBrowsing};
+    RenameFile renameFile = MoveFileRename;
+    Form1Controls view;
+};
+
+Form1::Form1(AboutWindows& aboutWindows, InstanceRule& instances, WindowLifetime& lifetime)
+    : aboutWindows_(aboutWindows), instances_(instances), lifetime_(lifetime) {}
+
+Form1::~Form1() {
+    // Here, while the members the window's messages use still exist.
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+}
+
+void Form1::RegisterWindowClass(HICON bigIcon, HICON smallIcon) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hIcon = bigIcon;
+    windowClass.hIconSm = smallIcon;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    windowClass.lpszClassName = NUMORA_FORM1_CLASS;
+    if (RegisterClassExW(&windowClass) == 0) {
+        throw ControlError("The main window's class could not be registered.", GetLastError());
+    }
+}
+
+void Form1::Create(HWND owner) {
+    UniqueMenu menu = BuildMenuBar(kForm1Menu);
+    const std::wstring caption(kForm1Window.caption);
+    if (CreateWindowExW(kForm1ExStyle, NUMORA_FORM1_CLASS, caption.c_str(), kForm1Style, 0, 0, 0, 0,
+                        owner, menu.get(), GetModuleHandleW(nullptr), this) == nullptr) {
+        throw ControlError("The main window could not be created.", GetLastError());
+    }
+    menu.release();  // the window owns it now
+    dpi_ = WindowDpi(hwnd_);
+    PlaceWindow();
+    font_ = CreateMessageFont(dpi_);
+    for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
+        controls_[index] = CreateLayoutControl(hwnd_, kForm1Controls[index], dpi_, font_.get());
+    }
+    parts_ = std::make_unique<Parts>(*this, CurrentDirectory());
+    ApplyFont();
+    lastFocus_ = controls_.front();
+}
+
+LoadOutcome Form1::Load() {
+    return Form_Load(parts_->view, instances_);
+}
+
+void Form1::Show() {
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    UpdateWindow(hwnd_);
+}
+
+// The client area's origin is fixed on the screen, but the caption must stay reachable.
+void Form1::PlaceWindow() {
+    const RECT client{
+        TwipsToPixels(kForm1ClientScreenLeftTwips, dpi_),
+        TwipsToPixels(kForm1ClientScreenTopTwips, dpi_),
+        TwipsToPixels(kForm1ClientScreenLeftTwips + kForm1Window.clientWidthTwips, dpi_),
+        TwipsToPixels(kForm1ClientScreenTopTwips + kForm1Window.clientHeightTwips, dpi_)};
+    RECT outer = OuterRectForClient(client, kForm1Style, kForm1ExStyle, true, dpi_);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    const POINT origin{client.left, client.top};
+    if (GetMonitorInfoW(MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY), &monitor) != FALSE) {
+        OffsetRect(&outer, std::max(0L, monitor.rcWork.left - outer.left),
+                   std::max(0L, monitor.rcWork.top - outer.top));
+    }
+    SetWindowPos(hwnd_, nullptr, outer.left, outer.top, outer.right - outer.left,
+                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::ApplyFont() {
+    const int lineHeight = FontLineHeight(hwnd_, font_.get());
+    parts_->dir1.SetRowHeight(lineHeight + MulDiv(2, dpi_, kDefaultDpi));
+    parts_->dir1.SetIndentStep(MulDiv(kFolderIndentAt96Dpi, dpi_, kDefaultDpi));
+}
+
+HWND Form1::Control(std::wstring_view name) const {
+    return controls_[IndexOf(name)];
+}
+
+void Form1::SetOuterWidthTwips(int twips) {
+    RECT outer{};
+    if (GetWindowRect(hwnd_, &outer) == FALSE ||
+        SetWindowPos(hwnd_, nullptr, 0, 0, TwipsToPixels(twips, dpi_), outer.bottom - outer.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) == FALSE) {
+        throw ControlError("The main window's width could not be set.", GetLastError());
+    }
+}
+
+void Form1::SetToolTip(const std::wstring& controlName, const std::wstring& text) {
+    parts_->tips.SetText(Control(controlName), text);
+}
+
+void Form1::SetMousePointer(MousePointer pointer) {
+    pointer_.Set(pointer);
+}
+
+void Form1::Unload() {
+    if (DestroyWindow(hwnd_) == FALSE) {
+        throw ControlError("The main window could not be closed.", GetLastError());
+    }
+}
+
+LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            lifetime_.WindowOpened();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_DRAWITEM:
+            if (parts_ && wParam == IDC_DIR1) {
+                parts_->dir1.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+                return TRUE;
+            }
+            break;
+        case WM_SETCURSOR:
+            return OnSetCursor(wParam, lParam);
+        case WM_ACTIVATE:
+            OnActivate(wParam);
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case kComboActionHandled:
+            OnComboActionHandled(static_cast<int>(wParam));
+            return 0;
+        case WM_NCDESTROY:
+            OnDestroyed();
+            break;
+        default:
+            break;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+void Form1::OnCommand(int id, int code, HWND control) {
+    if (!parts_) {
+        return;
+    }
+    Parts& parts = *parts_;
+    switch (id) {
+        case IDC_COMMAND1:
+            if (code == BN_CLICKED) {
+                Command1_Click(parts.view, parts.renameFile);
+            }
+            break;
+        case IDC_COMMAND2:
+            if (code == BN_CLICKED) {
+                Command2_Click(parts.command2, parts.combo1, parts.letterCase);
+            }
+            break;
+        case IDC_COMBO1:
+            OnCombo1Notify(code);
+            break;
+        case IDC_DRIVE1:
+            OnDrive1Notify(code);
+            break;
+        case IDC_DIR1:
+            if (code == LBN_DBLCLK && control != nullptr) {
+                if (const auto folder = parts.dir1.SelectedRowFolder()) {
+                    OpenFolderInList(parts.dir1, *folder, parts.notice);
+                }
+            }
+            break;
+        case IDM_MEND:
+            mend_Click(*this);
+            break;
+        case IDM_MVER:
+            mver_Click(aboutWindows_);
+            break;
+        case IDOK:
+            OnEnterKey();
+            break;
+        default:
+            break;  // IDM_MFIL and IDCANCEL (Escape) do nothing
+    }
+}
+
+void Form1::OnCombo1Notify(int code) {
+    Parts& parts = *parts_;
+    const HWND combo = Control(L"Combo1");
+    bool chosen = false;
+    if (code == CBN_SELENDOK) {
+        chosen = parts.combo1Choice.OnSelEndOk(HasSelection(combo));
+    } else if (code == CBN_SELCHANGE) {
+        chosen = parts.combo1Choice.OnSelChange(IsDropped(combo), HasSelection(combo));
+    } else {
+        return;
+    }
+    PostMessageW(hwnd_, kComboActionHandled, IDC_COMBO1, 0);
+    if (chosen) {
+        // The box puts the entry into its text only after this notification; the
+        // handler must already see it there.
+        const int selected = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+        parts.combo1.SetText(parts.combo1.List(selected));
+        Combo1_Click(parts.combo1, parts.command2, parts.file1);
+    }
+}
+
+void Form1::OnDrive1Notify(int code) {
+    Parts& parts = *parts_;
+    if (code == CBN_SELENDOK || code == CBN_SELCHANGE) {
+        PostMessageW(hwnd_, kComboActionHandled, IDC_DRIVE1, 0);
+    }
+    if (parts.drive1.OnNotify(static_cast<WORD>(code))) {
+        Drive1_Change(parts.drive1, parts.dir1, parts.notice);
+    }
+}
+
+void Form1::OnComboActionHandled(int id) {
+    if (!parts_) {
+        return;
+    }
+    if (id == IDC_COMBO1) {
+        parts_->combo1Choice.OnActionHandled();
+    } else if (id == IDC_DRIVE1) {
+        parts_->drive1.OnActionHandled();
+    }
+}
+
+// Enter on a focused button presses it; the dialog keys report it as IDOK.
+void Form1::OnEnterKey() {
+    const HWND focus = GetFocus();
+    for (const std::wstring_view name : {L"Command1", L"Command2"}) {
+        const HWND button = Control(name);
+        if (focus == button) {
+            SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(button));
+        }
+    }
+}
+
+void Form1::OnActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(hwnd_, focus) != FALSE) {
+            lastFocus_ = focus;
+        }
+    } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) != FALSE) {
+        SetFocus(lastFocus_);
+    }
+}
+
+LRESULT Form1::OnSetCursor(WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(lParam) == HTCLIENT && pointer_.ApplyOnSetCursor()) {
+        return TRUE;
+    }
+    return DefaultHandling(WM_SETCURSOR, wParam, lParam);
+}
+
+void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!parts_) {
+        return;
+    }
+    UniqueFont font = CreateMessageFont(dpi_);
+    for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
+        SendMessageW(controls_[index], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+        PlaceLayoutControl(controls_[index], kForm1Controls[index], dpi_);
+    }
+    font_ = std::move(font);  // the old font only once no control uses it
+    ApplyFont();
+}
+
+void Form1::OnDestroyed() {
+    lifetime_.WindowClosed();
+}
+
+}  // namespace numora

@@ -1,0 +1,68 @@
+// The main window: its controls from the layout, the views the handlers work on,
+// and the wiring of the controls' notifications to those handlers.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string_view>
+
+#include "shell/form1_handlers.h"
+#include "shell/form1_layout.h"
+#include "shell/mouse_pointer.h"
+#include "shell/win32_handles.h"
+#include "shell/window_base.h"
+#include "shell/window_lifetime.h"
+
+namespace numora {
+
+class Form1 : public WindowBase<Form1>, public MainWindowView {
+  public:
+    Form1(AboutWindows& aboutWindows, InstanceRule& instances, WindowLifetime& lifetime);
+    ~Form1();
+
+    static void RegisterWindowClass(HICON bigIcon, HICON smallIcon);
+
+    // Creates the window hidden, owned by `owner`, with all its controls.
+    void Create(HWND owner);
+    LoadOutcome Load();
+    void Show();
+
+    // MainWindowView
+    void SetOuterWidthTwips(int twips) override;
+    void SetToolTip(const std::wstring& controlName, const std::wstring& text) override;
+    void SetMousePointer(MousePointer pointer) override;
+    void Unload() override;
+
+  private:
+    friend class WindowBase<Form1>;
+    struct Parts;
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(int id, int code, HWND control);
+    void OnCombo1Notify(int code);
+    void OnDrive1Notify(int code);
+    void OnComboActionHandled(int id);
+    void OnEnterKey();
+    void OnActivate(WPARAM wParam);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
+    void OnDestroyed();
+
+    void PlaceWindow();
+    void ApplyFont();
+    HWND Control(std::wstring_view name) const;
+
+    AboutWindows& aboutWindows_;
+    InstanceRule& instances_;
+    WindowLifetime& lifetime_;
+    int dpi_ = 96;
+    UniqueFont font_;
+    std::array<HWND, kForm1Controls.size()> controls_{};
+    std::unique_ptr<Parts> parts_;
+    MousePointerShape pointer_;
+    HWND lastFocus_ = nullptr;
+};
+
+}  // namespace numora

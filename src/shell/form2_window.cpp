@@ -1,0 +1,173 @@
+#include "shell/form2_window.h"
+
+#include <string>
+#include <utility>
+
+#include "browse/control_error.h"
+#include "shell/control_factory.h"
+#include "shell/dpi.h"
+#include "shell/message_font.h"
+#include "shell/twips.h"
+
+namespace numora {
+namespace {
+
+constexpr DWORD kForm2Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kForm2ExStyle = 0;
+constexpr int kImageIconSize = 32;
+
+}  // namespace
+
+Form2::~Form2() {
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+}
+
+void Form2::RegisterWindowClass(HICON bigIcon, HICON smallIcon) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hIcon = bigIcon;
+    windowClass.hIconSm = smallIcon;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    windowClass.lpszClassName = NUMORA_FORM2_CLASS;
+    if (RegisterClassExW(&windowClass) == 0) {
+        throw ControlError("The about window's class could not be registered.", GetLastError());
+    }
+}
+
+void Form2::Create(HWND owner) {
+    const std::wstring caption(kForm2Window.caption);
+    // The size follows once the window's own DPI is known.
+    if (CreateWindowExW(kForm2ExStyle, NUMORA_FORM2_CLASS, caption.c_str(), kForm2Style,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                        GetModuleHandleW(nullptr), this) == nullptr) {
+        throw ControlError("The about window could not be created.", GetLastError());
+    }
+    dpi_ = WindowDpi(hwnd_);
+    FitClientArea();
+    font_ = CreateMessageFont(dpi_);
+    image_.reset(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NUMORA),
+                                      IMAGE_ICON, kImageIconSize, kImageIconSize, 0)));
+    for (std::size_t index = 0; index < kForm2Controls.size(); ++index) {
+        const ControlSpec& spec = kForm2Controls[index];
+        const HWND control = CreateLayoutControl(hwnd_, spec, dpi_, font_.get());
+        controls_[index] = control;
+        if (spec.kind == ControlKind::Image && image_) {
+            SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(image_.get()), 0);
+        }
+        if (spec.id == IDC_FORM2_COMMAND1) {
+            command1_ = control;
+        }
+        if (spec.name == kForm2BlackLabel) {
+            blackLabel_ = control;
+        }
+    }
+}
+
+void Form2::FitClientArea() {
+    RECT client{0, 0, TwipsToPixels(kForm2Window.clientWidthTwips, dpi_),
+                TwipsToPixels(kForm2Window.clientHeightTwips, dpi_)};
+    const RECT outer = OuterRectForClient(client, kForm2Style, kForm2ExStyle, false, dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form2::Show() {
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    UpdateWindow(hwnd_);
+}
+
+void Form2::Unload() {
+    int cancel = 0;
+    Form_Unload(cancel);
+    if (cancel != 0) {
+        return;
+    }
+    if (DestroyWindow(hwnd_) == FALSE) {
+        throw ControlError("The about window could not be closed.", GetLastError());
+    }
+}
+
+LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            lifetime_.WindowOpened();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_ACTIVATE:
+            OnActivate(wParam);
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_CLOSE:
+            Unload();
+            return 0;
+        case WM_NCDESTROY:
+            lifetime_.WindowClosed();
+            break;
+        default:
+            break;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+void Form2::OnCommand(int id, int code) {
+    switch (id) {
+        case IDC_FORM2_COMMAND1:
+            if (code == BN_CLICKED) {
+                Command1_Click(*this);
+            }
+            break;
+        case IDOK:
+            // Enter on the focused button presses it; the button is not the default.
+            if (GetFocus() == command1_) {
+                Command1_Click(*this);
+            }
+            break;
+        default:
+            break;  // IDCANCEL: Escape does nothing, there is no cancel button
+    }
+}
+
+LRESULT Form2::OnCtlColorStatic(HDC dc, HWND label) {
+    if (label != blackLabel_) {
+        return DefaultHandling(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                               reinterpret_cast<LPARAM>(label));
+    }
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void Form2::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    UniqueFont font = CreateMessageFont(dpi_);
+    for (std::size_t index = 0; index < kForm2Controls.size(); ++index) {
+        if (controls_[index] != nullptr) {
+            SendMessageW(controls_[index], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+            PlaceLayoutControl(controls_[index], kForm2Controls[index], dpi_);
+        }
+    }
+    font_ = std::move(font);  // the old font only once no control uses it
+}
+
+void Form2::OnActivate(WPARAM wParam) {
+    // The only control that takes the focus gets it whenever the window is active.
+    if (LOWORD(wParam) != WA_INACTIVE && command1_ != nullptr) {
+        SetFocus(command1_);
+    }
+}
+
+}  // namespace numora

@@ -1,0 +1,50 @@
+// The about window: built afresh from its layout every time, modeless, and
+// independent of every other window.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "shell/form2_handlers.h"
+#include "shell/form2_layout.h"
+#include "shell/win32_handles.h"
+#include "shell/window_base.h"
+#include "shell/window_lifetime.h"
+
+namespace numora {
+
+class Form2 : public WindowBase<Form2>, public AboutWindowView {
+  public:
+    explicit Form2(WindowLifetime& lifetime) : lifetime_(lifetime) {}
+    ~Form2();
+
+    static void RegisterWindowClass(HICON bigIcon, HICON smallIcon);
+
+    // Creates the window hidden, owned by `owner`, at the system's default place.
+    void Create(HWND owner);
+    void Show();
+
+    // AboutWindowView: the unload runs Form_Unload and then destroys this window only.
+    void Unload() override;
+
+  private:
+    friend class WindowBase<Form2>;
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(int id, int code);
+    LRESULT OnCtlColorStatic(HDC dc, HWND label);
+    void OnActivate(WPARAM wParam);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void FitClientArea();
+
+    WindowLifetime& lifetime_;
+    int dpi_ = 96;
+    UniqueFont font_;
+    UniqueIcon image_;
+    std::array<HWND, kForm2Controls.size()> controls_{};
+    HWND command1_ = nullptr;
+    HWND blackLabel_ = nullptr;
+};
+
+}  // namespace numora

@@ -1,0 +1,14 @@
+// Upper and lower case by the system's own case tables (full-width letters too).
+#pragma once
+
+#include "browse/controls.h"
+
+namespace numora {
+
+class LetterCaseWin32 : public LetterCase {
+  public:
+    std::wstring Upper(const std::wstring& text) const override;
+    std::wstring Lower(const std::wstring& text) const override;
+};
+
+}  // namespace numora

@@ -1,0 +1,11 @@
+#include <windows.h>
+
+#include "shell/application.h"
+#include "shell/fatal_error.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    return numora::CallGuarded([] {
+        numora::Application application;
+        return application.Run();
+    });
+}

@@ -1,0 +1,53 @@
+// One C++ object per window: the window procedure finds the object through
+// GWLP_USERDATA and forwards to its HandleMessage; no exception gets out.
+#pragma once
+
+#include <windows.h>
+
+#include "shell/fatal_error.h"
+
+namespace numora {
+
+template <typename Derived>
+class WindowBase {
+  public:
+    WindowBase(const WindowBase&) = delete;
+    WindowBase& operator=(const WindowBase&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+
+  protected:
+    WindowBase() = default;
+    ~WindowBase() = default;
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        Derived* self = nullptr;
+        if (message == WM_NCCREATE) {
+            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+            self = static_cast<Derived*>(create->lpCreateParams);
+            self->hwnd_ = hwnd;
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        } else {
+            self = reinterpret_cast<Derived*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        }
+        if (self == nullptr) {
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        }
+        const LRESULT result =
+            CallGuarded([&] { return self->HandleMessage(message, wParam, lParam); });
+        if (message == WM_NCDESTROY) {
+            // Messages that still arrive for this handle must not reach the object.
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            self->hwnd_ = nullptr;
+        }
+        return result;
+    }
+
+    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace numora
