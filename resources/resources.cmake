@@ -1,4 +1,4 @@
-# The program's resources (icon, manifest, main menu, version block) for Windows builds.
+# The program's resources (icon, manifest, version block) for Windows builds.
 #
 # Include this file once from the top-level CMakeLists.txt, at file scope and
 # before the targets that use it, then:
@@ -76,7 +76,6 @@ function(numora_add_resource_tests)
       "${tests}/version_resource_test.cpp"
       "${tests}/icon_resource_test.cpp"
       "${tests}/manifest_resource_test.cpp"
-      "${tests}/menu_resource_test.cpp"
     LIBRARIES version gdi32 user32)
   target_include_directories(numora_resources_test PRIVATE
     "${NUMORA_RESOURCES_DIR}/../src" "${tests}")

@@ -4,7 +4,6 @@
 
 #define IDI_NUMORA 1
 
-#define IDM_MAIN_MENU 100
 #define IDM_MEND 3001
 #define IDM_MVER 3002
 #define IDM_MFIL 3003
