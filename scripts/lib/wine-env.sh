@@ -7,7 +7,8 @@ export WINEPREFIX="${NUMORA_WINEPREFIX:-$NUMORA_ROOT/build/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=ja_JP.UTF-8
-export LC_ALL=ja_JP.UTF-8
+# (bash warns when its own shell cannot switch; the programs it starts can.)
+{ export LC_ALL=ja_JP.UTF-8; } 2>/dev/null
 unset LANGUAGE
 
 numora_xvfb_pid=""
@@ -50,6 +51,10 @@ numora_wine_up() {
   ln -sfn /nonexistent/numora-missing-drive "$WINEPREFIX/dosdevices/r:"
   # Keep one wineserver for the whole session instead of one per program.
   wineserver -p 60
+  # Start Wine's own services and the desktop now, away from the test runner:
+  # started by the first test, they would inherit its output pipe and the
+  # runner would wait on them until its timeout.
+  wine cmd /c exit >/dev/null 2>&1
 }
 
 numora_wine_down() {

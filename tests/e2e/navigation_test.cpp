@@ -119,6 +119,23 @@ INSTANTIATE_TEST_SUITE_P(Gestures, FolderOpeningTest,
 
 class NavigationTest : public NumoraTest {};
 
+TEST_F(NavigationTest, EveryFileFilterFollowsIntoASubfolder) {
+    folder_.AddFiles({L"a.jpg", L"sub\\img10.png", L"sub\\img2.gif", L"sub\\notes", L"sub\\Z.txt"});
+    folder_.AddFolder(L"sub\\inner");
+    StartNumora();
+    ChooseByMouse(App(), Control(IDC_COMBO1), L"\u2200");
+    ASSERT_TRUE(ListBecomes(Control(IDC_FILE1), {L"a.jpg"}));
+
+    OpenFolderByDoubleClick(App(), L"sub");
+
+    auto rows = PathTreeRows(folder_.Path() + L"\\sub");
+    rows.push_back(L"inner");
+    EXPECT_TRUE(FolderRowsBecome(Control(IDC_DIR1), rows));
+    EXPECT_TRUE(ListBecomes(Control(IDC_FILE1), {L"img2.gif", L"img10.png", L"notes", L"Z.txt"}));
+    EXPECT_EQ(Describe(TextOf(Control(IDC_COMBO1))), Describe(L"\u2200"));
+    SaveWindowPicture(App().Form1(), L"form1-all-files-subfolder.bmp");
+}
+
 TEST_F(NavigationTest, FolderRemovedBehindTheListIsReportedAndTheListsStayConsistent) {
     folder_.AddFiles({L"a.jpg", L"b.jpg", L"gone\\x.jpg"});
     folder_.AddFolder(L"keep");
