@@ -5,7 +5,8 @@
 NUMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 export WINEPREFIX="${NUMORA_WINEPREFIX:-$NUMORA_ROOT/build/wineprefix}"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No debugger on a crash: a crashed test fails at once instead of waiting on winedbg.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 export LANG=ja_JP.UTF-8
 # (bash warns when its own shell cannot switch; the programs it starts can.)
 { export LC_ALL=ja_JP.UTF-8; } 2>/dev/null

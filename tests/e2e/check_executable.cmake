@@ -3,7 +3,8 @@
 # Usage: cmake -DOBJDUMP=... -DEXE=... -P check_executable.cmake
 cmake_minimum_required(VERSION 3.25)
 
-execute_process(COMMAND "${OBJDUMP}" -p "${EXE}" OUTPUT_VARIABLE headers RESULT_VARIABLE failed)
+# objdump speaks the locale's language; its English headers are what is matched.
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env LC_ALL=C LANGUAGE= "${OBJDUMP}" -p "${EXE}" OUTPUT_VARIABLE headers RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "objdump could not read ${EXE}")
 endif()

@@ -11,7 +11,7 @@
 #include "browse/control_error.h"
 #include "browse/file_listing.h"
 #include "browse/folder_path.h"
-#include "listing_mapped_drive.h"
+#include "unused_drive_letter.h"
 #include "listing_temp_folder.h"
 #include "listing_test_text.h"
 

@@ -8,14 +8,13 @@
 #include "browse/control_error.h"
 #include "browse/directory_reader.h"
 #include "browse/folder_path.h"
-#include "listing_mapped_drive.h"
 #include "listing_temp_folder.h"
 #include "listing_test_text.h"
+#include "unused_drive_letter.h"
 
 namespace numora {
 namespace {
 
-using testing::ListingMappedDrive;
 using testing::ListingTempFolder;
 using testing::Printable;
 using testing::UnusedDriveLetter;
@@ -162,15 +161,17 @@ TEST_F(ResolveFolderTest, AFolderThatCannotBeOpenedThrows) {
     }
 }
 
-// A drive that the system lists but whose root leads nowhere is not ready.
+// A drive that the system lists but whose root leads nowhere is not ready. The
+// test prefix maps r: to a missing folder (scripts/lib/wine-env.sh).
 TEST(ResolveOpenableFolderTest, ADriveLeadingNowhereIsNotReady) {
-    const ListingMappedDrive drive(L"C:\\numora-no-such-folder");
-    ASSERT_TRUE(drive.Mapped()) << "DefineDosDeviceW failed: " << ::GetLastError();
-    ASSERT_NE(::GetLogicalDrives() & (1u << (drive.Letter() - L'a')), 0u);
-    EXPECT_THROW(ResolveOpenableFolder(std::wstring{drive.Letter(), L':'}), ControlError);
-    EXPECT_THROW(ResolveOpenableFolder(DriveDisplayText(drive.Letter(), L"DATA")), ControlError);
-    EXPECT_THROW(ResolveOpenableFolder(drive.Root()), ControlError);
-    EXPECT_THROW(ListFiles(drive.Root(), L"*.*"), ControlError);
+    constexpr wchar_t kLetter = L'r';
+    ASSERT_NE(::GetLogicalDrives() & (1u << (kLetter - L'a')), 0u)
+        << "drive r: must be listed: link dosdevices/r: to a missing folder";
+    const std::wstring root{kLetter, L':', L'\\'};
+    EXPECT_THROW(ResolveOpenableFolder(std::wstring{kLetter, L':'}), ControlError);
+    EXPECT_THROW(ResolveOpenableFolder(DriveDisplayText(kLetter, L"DATA")), ControlError);
+    EXPECT_THROW(ResolveOpenableFolder(root), ControlError);
+    EXPECT_THROW(ListFiles(root, L"*.*"), ControlError);
 }
 
 // Each drive keeps its own current directory, which the system holds in the
