@@ -58,8 +58,8 @@ int wmain(int argc, wchar_t** argv) {
         bare.push_back(SecondsSince(enumerationStart));
     }
     const double fillMedian = Median(fills), bareMedian = Median(bare);
-    std::printf("file list fill of %d files: %.2f us/file; bare enumeration %.2f us/file\n",
-                kFiles, fillMedian * 1e6 / kFiles, bareMedian * 1e6 / kFiles);
+    std::printf("file list fill of %d files: %.2f us/file; bare enumeration %.2f us/file\n", kFiles,
+                fillMedian * 1e6 / kFiles, bareMedian * 1e6 / kFiles);
     PrintRatio("file_list_fill_32767", fillMedian, bareMedian);
     DestroyWindow(window);
     return 0;

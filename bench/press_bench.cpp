@@ -76,8 +76,7 @@ double PressInProgram(const std::wstring& numora, const std::wstring& folder,
     }
     SendMessageW(GetDlgItem(form, IDC_TEXT1), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(newBase.c_str()));
-    SendMessageW(GetDlgItem(form, IDC_COMBO2), WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>(L"４桁"));
+    SendMessageW(GetDlgItem(form, IDC_COMBO2), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"４桁"));
     HWND runButton = GetDlgItem(form, IDC_COMMAND1);
     const auto start = Clock::now();
     // Sent, not posted: returns when the handler, refresh included, has ended.
@@ -110,8 +109,9 @@ int wmain(int argc, wchar_t** argv) {
         bare.push_back(BareRenames(bareFolder, from, to));
     }
     const double programMedian = Median(program), bareMedian = Median(bare);
-    std::printf("press over %d files: numora %.1f us/file, bare MoveFileW + enumeration %.1f us/file\n",
-                kFiles, programMedian * 1e6 / kFiles, bareMedian * 1e6 / kFiles);
+    std::printf(
+        "press over %d files: numora %.1f us/file, bare MoveFileW + enumeration %.1f us/file\n",
+        kFiles, programMedian * 1e6 / kFiles, bareMedian * 1e6 / kFiles);
     PrintRatio("press_2000", programMedian, bareMedian);
     return 0;
 }

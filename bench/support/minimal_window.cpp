@@ -19,9 +19,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, L"NumoraBenchMinimal", L"Minimal", WS_OVERLAPPEDWINDOW,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 400, 300, nullptr, nullptr,
-                                  instance, nullptr);
+    HWND window =
+        CreateWindowExW(0, L"NumoraBenchMinimal", L"Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 400, 300, nullptr, nullptr, instance, nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -10,7 +10,7 @@ namespace numora::bench {
 
 // The owned handles of a started process; closes them and ends the process if still running.
 class ChildProcess {
-public:
+  public:
     ChildProcess(const std::wstring& exe, const std::wstring& workingFolder);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
@@ -20,7 +20,7 @@ public:
     // Asks the window to close and waits (bounded) for the process to end.
     bool CloseAndWait(HWND window, DWORD timeoutMs);
 
-private:
+  private:
     PROCESS_INFORMATION info_{};
 };
 

@@ -8,12 +8,12 @@
 namespace numora {
 
 class ControlError : public std::runtime_error {
-public:
+  public:
     ControlError(const std::string& what, std::uint32_t systemError)
         : std::runtime_error(what), systemError_(systemError) {}
     std::uint32_t SystemError() const { return systemError_; }
 
-private:
+  private:
     std::uint32_t systemError_;
 };
 

@@ -6,15 +6,15 @@
 namespace numora {
 
 const std::vector<std::wstring>& ExtensionEntries() {
-    static const std::vector<std::wstring> entries{
-        L"jpg", L"gif", L"bmp", L"ico", L"txt", L"rm", L"ram", L"mpg", L"avi", L"mp3", L"htm",
-        L"\u2200"};
+    static const std::vector<std::wstring> entries{L"jpg", L"gif", L"bmp", L"ico",
+                                                   L"txt", L"rm",  L"ram", L"mpg",
+                                                   L"avi", L"mp3", L"htm", L"\u2200"};
     return entries;
 }
 
 const std::vector<std::wstring>& ExtensionPatterns() {
     static const std::vector<std::wstring> patterns{
-        L"*.jpg;*.jpeg", L"*.gif", L"*.bmp", L"*.ico",         L"*.txt", L"*.rm",
+        L"*.jpg;*.jpeg", L"*.gif",        L"*.bmp", L"*.ico", L"*.txt",        L"*.rm",
         L"*.ram",        L"*.mpg;*.mpeg", L"*.avi", L"*.mp3", L"*.htm;*.html", L"*.*"};
     return patterns;
 }

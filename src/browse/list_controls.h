@@ -7,7 +7,7 @@
 namespace numora {
 
 class DriveList {
-public:
+  public:
     virtual ~DriveList() = default;
     // The chosen drive as a text the folder list's SetPath accepts ("c:" or "c: [LABEL]").
     virtual std::wstring Drive() const = 0;
@@ -16,7 +16,7 @@ public:
 };
 
 class FolderList {
-public:
+  public:
     virtual ~FolderList() = default;
     // "c:\" for a root, otherwise no trailing backslash; drive letter in lower case.
     virtual std::wstring Path() const = 0;
@@ -26,7 +26,7 @@ public:
 };
 
 class FileList {
-public:
+  public:
     virtual ~FileList() = default;
     virtual std::wstring Path() const = 0;
     virtual void SetPath(const std::wstring& folder) = 0;  // re-reads at once

@@ -22,7 +22,7 @@ const std::vector<std::wstring>& DigitEntries() {
 
 // The pointer goes back to the default on every way out of a run.
 class BusyPointer {
-public:
+  public:
     explicit BusyPointer(MainWindowView& form) : form_(form) {
         form_.SetMousePointer(MousePointer::ArrowHourglass);
     }
@@ -36,7 +36,7 @@ public:
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
 
-private:
+  private:
     MainWindowView& form_;
 };
 
@@ -98,8 +98,9 @@ RenamingRunResult Command1_Click(Form1Controls& form, const RenameFile& renameFi
                 return result;  // NoFiles: the list is not refreshed
             }
             const RenamingRunInput input = ReadRunInput(form, count);
-            result = RenamingRun(input, renameFile,
-                                 [&form](const std::wstring& counter) { form.Text2.SetText(counter); });
+            result = RenamingRun(input, renameFile, [&form](const std::wstring& counter) {
+                form.Text2.SetText(counter);
+            });
         } catch (const std::exception&) {
             result.ExitKind = RunExit::Finished;
         }
@@ -108,8 +109,12 @@ RenamingRunResult Command1_Click(Form1Controls& form, const RenameFile& renameFi
     return result;
 }
 
-void mend_Click(MainWindowView& form) { form.Unload(); }
+void mend_Click(MainWindowView& form) {
+    form.Unload();
+}
 
-void mver_Click(AboutWindows& aboutWindows) { aboutWindows.OpenNew(); }
+void mver_Click(AboutWindows& aboutWindows) {
+    aboutWindows.OpenNew();
+}
 
 }  // namespace numora

@@ -13,7 +13,7 @@ namespace numora {
 enum class MousePointer { Default = 0, ArrowHourglass = 13 };
 
 class MainWindowView {
-public:
+  public:
     virtual ~MainWindowView() = default;
     virtual void SetOuterWidthTwips(int twips) = 0;
     // controlName is the layout name: "Text1", "Combo1", "Combo2", "Command1", "Command2".
@@ -23,13 +23,13 @@ public:
 };
 
 class AboutWindows {
-public:
+  public:
     virtual ~AboutWindows() = default;
     virtual void OpenNew() = 0;  // a new, modeless about window every time
 };
 
 class InstanceRule {
-public:
+  public:
     virtual ~InstanceRule() = default;
     virtual bool EarlierInstanceRunning() = 0;
 };

@@ -16,7 +16,7 @@
 namespace numora::fakes {
 
 class FakeText : public TextControl {
-public:
+  public:
     explicit FakeText(std::wstring text = L"") : text_(std::move(text)) {}
     std::wstring Text() const override { return text_; }
     void SetText(const std::wstring& text) override {
@@ -27,12 +27,12 @@ public:
     bool failWrites = false;
     std::vector<std::wstring> history;
 
-private:
+  private:
     std::wstring text_;
 };
 
 class FakeCombo : public ComboControl {
-public:
+  public:
     std::wstring Text() const override { return text_; }
     void SetText(const std::wstring& text) override {
         if (failWrites) throw ControlError("combo write refused", 5);
@@ -48,12 +48,12 @@ public:
     std::vector<std::wstring> items;
     bool failWrites = false;
 
-private:
+  private:
     std::wstring text_;
 };
 
 class FakeNotice : public UserNotice {
-public:
+  public:
     void BeepAndShowInformation(const std::wstring& text) override { shown.push_back(text); }
     std::vector<std::wstring> shown;
 };
@@ -67,7 +67,7 @@ struct FakeDisk {
 };
 
 class FakeFileList : public FileList {
-public:
+  public:
     explicit FakeFileList(FakeDisk& disk) : disk_(disk) {}
     std::wstring Path() const override { return path_; }
     void SetPath(const std::wstring& folder) override {
@@ -95,7 +95,7 @@ public:
     int refreshes = 0;
     bool failCount = false;
 
-private:
+  private:
     void Reread() {
         if (disk_.unreadable.count(path_) != 0 || disk_.files.count(path_) == 0) {
             throw ControlError("folder cannot be read", 3);
@@ -129,7 +129,7 @@ private:
 };
 
 class FakeFolderList : public FolderList {
-public:
+  public:
     explicit FakeFolderList(FakeDisk& disk) : disk_(disk) {}
     std::wstring Path() const override { return path_; }
     void SetPath(const std::wstring& path) override {
@@ -147,13 +147,13 @@ public:
     std::function<void()> onChange;
     void SetPathSilently(const std::wstring& path) { path_ = path; }
 
-private:
+  private:
     FakeDisk& disk_;
     std::wstring path_;
 };
 
 class FakeDriveList : public DriveList {
-public:
+  public:
     std::wstring Drive() const override { return drive_; }
     void SetDrive(const std::wstring& fullPath) override {
         drive_ = fullPath.substr(0, 2);
@@ -163,7 +163,7 @@ public:
     void Pick(const std::wstring& drive) { drive_ = drive; }
     std::vector<std::wstring> writes;
 
-private:
+  private:
     std::wstring drive_ = L"c:";
 };
 

@@ -11,9 +11,9 @@
 #include "browse/control_error.h"
 #include "browse/file_listing.h"
 #include "browse/folder_path.h"
-#include "unused_drive_letter.h"
 #include "listing_temp_folder.h"
 #include "listing_test_text.h"
+#include "unused_drive_letter.h"
 
 namespace numora {
 

@@ -16,24 +16,26 @@ using fakes::FakeText;
 
 // ASCII-only case mapping: enough to see which way the handler converts.
 class AsciiCase : public LetterCase {
-public:
+  public:
     std::wstring Upper(const std::wstring& text) const override {
         std::wstring out = text;
-        for (auto& c : out) if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - 32);
+        for (auto& c : out)
+            if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - 32);
         return out;
     }
     std::wstring Lower(const std::wstring& text) const override {
         std::wstring out = text;
-        for (auto& c : out) if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c + 32);
+        for (auto& c : out)
+            if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c + 32);
         return out;
     }
 };
 
 class ExtensionBox : public ::testing::Test {
-protected:
+  protected:
     ExtensionBox() {
-        disk.files[L"c:\\p"] = {L"a.jpg", L"b.jpeg", L"c.gif", L"d.mpg", L"e.mpeg", L"f.htm",
-                                L"g.html", L"h.txt"};
+        disk.files[L"c:\\p"] = {L"a.jpg",  L"b.jpeg", L"c.gif",  L"d.mpg",
+                                L"e.mpeg", L"f.htm",  L"g.html", L"h.txt"};
         for (const auto& entry : ExtensionEntries()) combo1.AddItem(entry);
         combo1.SetText(L"jpg");
         file1.SetPath(L"c:\\p");
@@ -55,10 +57,8 @@ TEST_F(ExtensionBox, EachEntrySetsThePatternOfItsPosition) {
         const wchar_t* pattern;
         std::vector<std::wstring> listed;
     } rows[] = {
-        {7, L"*.mpg;*.mpeg", {L"d.mpg", L"e.mpeg"}},
-        {10, L"*.htm;*.html", {L"f.htm", L"g.html"}},
-        {0, L"*.jpg;*.jpeg", {L"a.jpg", L"b.jpeg"}},
-        {1, L"*.gif", {L"c.gif"}},
+        {7, L"*.mpg;*.mpeg", {L"d.mpg", L"e.mpeg"}}, {10, L"*.htm;*.html", {L"f.htm", L"g.html"}},
+        {0, L"*.jpg;*.jpeg", {L"a.jpg", L"b.jpeg"}}, {1, L"*.gif", {L"c.gif"}},
         {11, L"*.*", disk.files[L"c:\\p"]},
     };
     for (const auto& row : rows) {

@@ -15,7 +15,7 @@ using fakes::FakeNotice;
 
 // The three lists wired as the window wires them: a change of the folder list runs Dir1_Change.
 class Navigation : public ::testing::Test {
-protected:
+  protected:
     Navigation() {
         disk.files[L"c:\\"] = {L"root.jpg"};
         disk.files[L"c:\\photos"] = {L"a.jpg", L"b.gif"};

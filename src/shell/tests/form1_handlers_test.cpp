@@ -13,7 +13,7 @@ namespace {
 using namespace fakes;
 
 class FakeView : public MainWindowView {
-public:
+  public:
     explicit FakeView(std::vector<std::wstring>& log) : log_(log) {}
     void SetOuterWidthTwips(int twips) override {
         width = twips;
@@ -33,12 +33,12 @@ public:
     std::vector<MousePointer> pointers;
     int unloads = 0;
 
-private:
+  private:
     std::vector<std::wstring>& log_;
 };
 
 class FakeInstances : public InstanceRule {
-public:
+  public:
     explicit FakeInstances(std::vector<std::wstring>& log) : log_(log) {}
     bool EarlierInstanceRunning() override {
         log_.push_back(L"instance check");
@@ -46,12 +46,12 @@ public:
     }
     bool earlier = false;
 
-private:
+  private:
     std::vector<std::wstring>& log_;
 };
 
 class LoggingNotice : public UserNotice {
-public:
+  public:
     explicit LoggingNotice(std::vector<std::wstring>& log) : log_(log) {}
     void BeepAndShowInformation(const std::wstring& text) override {
         shown.push_back(text);
@@ -59,13 +59,13 @@ public:
     }
     std::vector<std::wstring> shown;
 
-private:
+  private:
     std::vector<std::wstring>& log_;
 };
 
 // A window's worth of fakes over a pretend disk with a rename that acts on it.
 class MainWindow : public ::testing::Test {
-protected:
+  protected:
     MainWindow() {
         disk.files[L"c:\\"] = {L"x.jpg"};
         dir1.onChange = [this] {
@@ -74,7 +74,8 @@ protected:
         };
     }
     Form1Controls Controls() {
-        return {drive1, dir1, file1, text1, text2, combo1, combo2, command1, command2, view, notice};
+        return {drive1, dir1,     file1,    text1, text2, combo1,
+                combo2, command1, command2, view,  notice};
     }
     void Load() { ASSERT_EQ(Form_Load(controls, instances), LoadOutcome::ShowWindow); }
     RenamingRunResult Press() { return Command1_Click(controls, renameOnDisk); }
@@ -111,9 +112,9 @@ protected:
 TEST_F(MainWindow, StartUpRunsItsStepsInOrder) {
     Load();
     const std::vector<std::wstring> expected{
-        L"width",           L"tooltip Text1",  L"tooltip Combo1",
-        L"tooltip Combo2",  L"tooltip Command1", L"tooltip Command2",
-        L"instance check",  L"folder c:\\"};
+        L"width",          L"tooltip Text1",    L"tooltip Combo1",
+        L"tooltip Combo2", L"tooltip Command1", L"tooltip Command2",
+        L"instance check", L"folder c:\\"};
     EXPECT_EQ(log, expected);
     EXPECT_EQ(view.width, 5670);
 }
