@@ -15,6 +15,14 @@ if(BUILD_TESTING)
   endif()
 endif()
 
+# The temp-folder fixture shared by the tests that touch real files.
+if(BUILD_TESTING AND WIN32)
+  add_library(numora_test_support STATIC ${PROJECT_SOURCE_DIR}/tests/support/temp_folder.cpp)
+  target_include_directories(numora_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests
+                                                 PRIVATE ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(numora_test_support PRIVATE numora_options)
+endif()
+
 # numora_add_test(NAME SOURCES ... LIBRARIES ...): one test program, one ctest entry.
 function(numora_add_test name)
   if(NOT BUILD_TESTING)

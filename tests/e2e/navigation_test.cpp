@@ -160,7 +160,7 @@ TEST_F(NavigationTest, FolderRemovedBehindTheListIsReportedAndTheListsStayConsis
     const auto rows = FolderRows(Control(IDC_DIR1));
     const auto listed = ListBoxItems(Control(IDC_FILE1));
     if (std::find(rows.begin(), rows.end(), L"keep") != rows.end()) {
-        const auto onDisk = folder_.FileNames();
+        const auto onDisk = folder_.Names();
         for (const auto& name : listed) {
             EXPECT_NE(std::find(onDisk.begin(), onDisk.end(), name), onDisk.end())
                 << Narrow(name) << " is listed but not in the folder that Dir1 shows";

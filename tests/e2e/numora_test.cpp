@@ -44,8 +44,9 @@ NumoraApp& NumoraTest::App() const {
 std::map<std::wstring, std::wstring> NumoraTest::FilesWithContent(
     const std::wstring& subfolder) const {
     std::map<std::wstring, std::wstring> files;
-    for (const auto& name : folder_.FileNames(subfolder)) {
-        files[name] = folder_.ContentOf(subfolder.empty() ? name : subfolder + L"\\" + name);
+    for (const auto& name : folder_.Names(subfolder)) {
+        files[name] = folder_.Content(subfolder.empty() ? name : subfolder + L"\\" + name)
+                          .value_or(L"(unreadable)");
     }
     return files;
 }

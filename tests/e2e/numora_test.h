@@ -13,7 +13,8 @@
 
 #include "driver/numora_app.h"
 #include "driver/poll.h"
-#include "driver/temp_folder.h"
+#include "driver/settings.h"
+#include "support/temp_folder.h"
 
 namespace numora::e2e {
 
@@ -30,7 +31,7 @@ class NumoraTest : public ::testing::Test {
     std::map<std::wstring, std::wstring> FilesWithContent(
         const std::wstring& subfolder = L"") const;
 
-    TempFolder folder_;
+    test_support::TempFolder folder_{WorkFolder()};
 
   private:
     std::unique_ptr<NumoraApp> app_;

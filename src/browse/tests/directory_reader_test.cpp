@@ -11,8 +11,8 @@
 #include "browse/control_error.h"
 #include "browse/file_listing.h"
 #include "browse/folder_path.h"
-#include "listing_temp_folder.h"
 #include "listing_test_text.h"
+#include "support/temp_folder.h"
 #include "unused_drive_letter.h"
 
 namespace numora {
@@ -29,13 +29,13 @@ void PrintTo(const DirectoryEntry& entry, std::ostream* out) {
 
 namespace {
 
-using testing::ListingTempFolder;
+using test_support::TempFolder;
 using testing::Printable;
 using testing::UnusedDriveLetter;
 
 class DirectoryReaderTest : public ::testing::Test {
   protected:
-    ListingTempFolder folder;
+    TempFolder folder;
 };
 
 TEST_F(DirectoryReaderTest, ReadsEveryEntryWithItsKind) {

@@ -8,14 +8,14 @@
 #include "browse/control_error.h"
 #include "browse/directory_reader.h"
 #include "browse/folder_path.h"
-#include "listing_temp_folder.h"
 #include "listing_test_text.h"
+#include "support/temp_folder.h"
 #include "unused_drive_letter.h"
 
 namespace numora {
 namespace {
 
-using testing::ListingTempFolder;
+using test_support::TempFolder;
 using testing::Printable;
 using testing::UnusedDriveLetter;
 
@@ -87,7 +87,7 @@ class ResolveFolderTest : public ::testing::Test {
         folder.AddFolder(L"MixedCase写真");
         folder.AddFolder(L"MixedCase写真\\Inner Dir");
     }
-    ListingTempFolder folder;
+    TempFolder folder;
     std::wstring base;
     std::wstring inner;
 };

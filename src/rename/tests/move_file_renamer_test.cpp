@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "rename/renaming_run.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace numora {
 namespace {

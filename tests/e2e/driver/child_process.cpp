@@ -15,8 +15,8 @@ ChildProcess ChildProcess::Start(const std::wstring& exePath, const std::wstring
                           Narrow(workingFolder) + " (error " + std::to_string(GetLastError()) +
                           ")");
     }
-    UniqueHandle thread(info.hThread);
-    return ChildProcess(UniqueHandle(info.hProcess), info.dwProcessId, info.dwThreadId);
+    UniqueKernelHandle thread(info.hThread);
+    return ChildProcess(UniqueKernelHandle(info.hProcess), info.dwProcessId, info.dwThreadId);
 }
 
 bool ChildProcess::HasEnded() const {

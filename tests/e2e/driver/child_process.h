@@ -6,7 +6,7 @@
 #include <chrono>
 #include <string>
 
-#include "driver/unique_handle.h"
+#include "shell/win32_handles.h"
 
 namespace numora::e2e {
 
@@ -24,10 +24,10 @@ class ChildProcess {
     void Kill() const;
 
   private:
-    ChildProcess(UniqueHandle process, DWORD processId, DWORD threadId)
+    ChildProcess(UniqueKernelHandle process, DWORD processId, DWORD threadId)
         : process_(std::move(process)), processId_(processId), threadId_(threadId) {}
 
-    UniqueHandle process_;
+    UniqueKernelHandle process_;
     DWORD processId_ = 0;
     DWORD threadId_ = 0;
 };

@@ -2,15 +2,30 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "driver/driver_error.h"
 #include "driver/settings.h"
-#include "driver/unique_handle.h"
 #include "driver/user_input.h"
 #include "driver/window_query.h"
+#include "shell/win32_handles.h"
 
 namespace numora::e2e {
+namespace {
+
+struct BitmapDeleter {
+    void operator()(HBITMAP bitmap) const noexcept { DeleteObject(bitmap); }
+};
+using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
+
+struct MemoryDcDeleter {
+    void operator()(HDC dc) const noexcept { DeleteDC(dc); }
+};
+using UniqueMemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
+
+}  // namespace
 
 std::wstring SaveScreenRect(const RECT& rect, const std::wstring& fileName) {
     const int width = WidthOf(rect);
@@ -18,14 +33,14 @@ std::wstring SaveScreenRect(const RECT& rect, const std::wstring& fileName) {
     if (width <= 0 || height <= 0) {
         throw DriverError("empty rectangle for " + Narrow(fileName));
     }
-    const ScreenDc screen;
-    const UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-    const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+    const WindowDc screen(nullptr);
+    const UniqueMemoryDc memory(CreateCompatibleDC(screen.Get()));
+    const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
     if (!memory || !bitmap) {
         throw DriverError("cannot make a bitmap for " + Narrow(fileName));
     }
     const HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
-    BitBlt(memory.get(), 0, 0, width, height, screen.get(), rect.left, rect.top, SRCCOPY);
+    BitBlt(memory.get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
     SelectObject(memory.get(), previous);
 
     BITMAPINFOHEADER header{};

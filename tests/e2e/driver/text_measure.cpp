@@ -2,31 +2,10 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
-
 #include "driver/driver_error.h"
-#include "driver/unique_handle.h"
+#include "shell/win32_handles.h"
 
 namespace numora::e2e {
-namespace {
-
-using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
-
-// Puts a GDI object into a DC and takes it out again on every way out.
-class Selection {
-  public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~Selection() { SelectObject(dc_, previous_); }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-
-  private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
-}  // namespace
 
 int TextWidthInUserInterfaceFont(const std::wstring& text) {
     NONCLIENTMETRICSW metrics{};
@@ -35,11 +14,11 @@ int TextWidthInUserInterfaceFont(const std::wstring& text) {
         throw DriverError("the system's non-client metrics are not available");
     }
     const UniqueFont font(CreateFontIndirectW(&metrics.lfMessageFont));
-    const ScreenDc screen;
-    const Selection selection(screen.get(), font.get());
+    const WindowDc screen(nullptr);
+    const SelectedObject selection(screen.Get(), font.get());
     SIZE size{};
     if (!font ||
-        !GetTextExtentPoint32W(screen.get(), text.data(), static_cast<int>(text.size()), &size)) {
+        !GetTextExtentPoint32W(screen.Get(), text.data(), static_cast<int>(text.size()), &size)) {
         throw DriverError("cannot measure " + Narrow(text));
     }
     return size.cx;

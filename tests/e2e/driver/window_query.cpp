@@ -2,7 +2,7 @@
 
 #include "driver/driver_error.h"
 #include "driver/poll.h"
-#include "driver/unique_handle.h"
+#include "shell/win32_handles.h"
 
 namespace numora::e2e {
 LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const char* what) {
@@ -154,8 +154,8 @@ POINT CentreOf(const RECT& rect) {
 }
 
 int TwipsToPixels(int twips) {
-    const ScreenDc screen;
-    return MulDiv(twips, GetDeviceCaps(screen.get(), LOGPIXELSX), 1440);
+    const WindowDc screen(nullptr);
+    return MulDiv(twips, GetDeviceCaps(screen.Get(), LOGPIXELSX), 1440);
 }
 
 int WidthOf(const RECT& rect) {
