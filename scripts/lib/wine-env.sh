@@ -15,22 +15,26 @@ unset LANGUAGE
 numora_xvfb_pid=""
 
 numora_start_xvfb() {
-  local display
+  local display tries
   for display in $(seq 90 140); do
-    if [ ! -e "/tmp/.X${display}-lock" ] && [ ! -e "/tmp/.X11-unix/X${display}" ]; then
-      Xvfb ":${display}" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-      numora_xvfb_pid=$!
-      export DISPLAY=":${display}"
-      local tries
-      for tries in $(seq 1 50); do
-        [ -e "/tmp/.X11-unix/X${display}" ] && return 0
-        sleep 0.1
-      done
-      echo "wine-env: Xvfb did not start on :${display}" >&2
-      return 1
-    fi
+    [ -e "/tmp/.X${display}-lock" ] && continue
+    # A display that is taken elsewhere (another /tmp, the same abstract socket)
+    # makes Xvfb exit at once: then try the next number.
+    Xvfb ":${display}" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    numora_xvfb_pid=$!
+    for tries in $(seq 1 50); do
+      if [ -e "/tmp/.X11-unix/X${display}" ]; then
+        export DISPLAY=":${display}"
+        return 0
+      fi
+      kill -0 "$numora_xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$numora_xvfb_pid" 2>/dev/null || true
+    wait "$numora_xvfb_pid" 2>/dev/null || true
+    numora_xvfb_pid=""
   done
-  echo "wine-env: no free display number" >&2
+  echo "wine-env: no display number free for Xvfb" >&2
   return 1
 }
 
