@@ -48,7 +48,9 @@ int Application::Run() {
     InitCommonControlsEx(&controls);
     RegisterWindowClasses();
 
-    if (CreateWindowExW(0, NUMORA_APP_CLASS, L"Numora", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
+    // A bare hidden popup: it only owns the other windows, and unlike an
+    // overlapped window it is created without a round of size-limit queries.
+    if (CreateWindowExW(0, NUMORA_APP_CLASS, L"Numora", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                         GetModuleHandleW(nullptr), this) == nullptr) {
         throw ControlError("The application window could not be created.", GetLastError());
     }
@@ -89,6 +91,9 @@ int Application::MessageLoop() {
             throw ControlError("The message queue failed.", GetLastError());
         }
         const HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        if (root != nullptr && form1_ && root == form1_->Handle()) {
+            form1_->RelayMouseMessage(message);
+        }
         if (root != nullptr && IsProgramForm(root) && IsDialogMessageW(root, &message) != FALSE) {
             continue;
         }

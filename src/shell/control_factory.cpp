@@ -55,19 +55,35 @@ int OuterHeight(HWND window) {
 // the closed box is exactly the layout's height, whatever its borders are. The
 // field's height is steered by what was set, not by what is read back: Wine
 // reports it two pixels taller than set.
-void FitClosedComboHeight(HWND combo, int targetHeight) {
+void FitClosedComboHeight(HWND combo, int targetHeight, ComboFieldFit* fit) {
     const LRESULT current = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
     if (current == CB_ERR) {
         return;
     }
     int field = static_cast<int>(current);
+    bool fieldSet = false;
+    const auto setField = [&](int height) {
+        field = height;
+        fieldSet = true;
+        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    };
+    if (fit != nullptr && OuterHeight(combo) != targetHeight) {
+        if (const std::optional<int> known = fit->FieldFor(targetHeight)) {
+            setField(*known);
+        }
+    }
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int difference = targetHeight - OuterHeight(combo);
-        if (difference == 0 || field + difference < 1) {
+        if (difference == 0) {
+            if (fit != nullptr && fieldSet) {
+                fit->Learn(field, targetHeight);
+            }
             return;
         }
-        field += difference;
-        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+        if (field + difference < 1) {
+            return;
+        }
+        setField(field + difference);
     }
 }
 
@@ -80,7 +96,15 @@ int DroppedHeight(HWND combo, int closedHeight) {
 
 }  // namespace
 
-HWND CreateLayoutControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font) {
+std::optional<int> ComboFieldFit::FieldFor(int closedHeight) const {
+    if (!border_ || closedHeight - *border_ < 1) {
+        return std::nullopt;
+    }
+    return closedHeight - *border_;
+}
+
+HWND CreateLayoutControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font,
+                         ComboFieldFit* fit) {
     const ControlClass controlClass = ClassFor(spec.kind);
     DWORD style = WS_CHILD | WS_VISIBLE | controlClass.style;
     if (spec.tabStop) {
@@ -99,18 +123,18 @@ HWND CreateLayoutControl(HWND parent, const ControlSpec& spec, int dpi, HFONT fo
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (IsComboBox(spec.kind)) {
         SendMessageW(control, CB_SETMINVISIBLE, kComboDropRows, 0);
-        PlaceLayoutControl(control, spec, dpi);
+        PlaceLayoutControl(control, spec, dpi, fit);
     }
     return control;
 }
 
-void PlaceLayoutControl(HWND control, const ControlSpec& spec, int dpi) {
+void PlaceLayoutControl(HWND control, const ControlSpec& spec, int dpi, ComboFieldFit* fit) {
     const PixelRect place = ToPixels(spec.rect, dpi);
     const int height = IsComboBox(spec.kind) ? DroppedHeight(control, place.height) : place.height;
     SetWindowPos(control, nullptr, place.left, place.top, place.width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     if (IsComboBox(spec.kind)) {
-        FitClosedComboHeight(control, place.height);
+        FitClosedComboHeight(control, place.height, fit);
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "shell/layout_types.h"
 
 namespace numora {
@@ -10,11 +12,29 @@ namespace numora {
 // How many entries an open combo box shows before it scrolls.
 inline constexpr int kComboDropRows = 12;
 
+// A closed combo box is as high as its selection field plus a border that is the
+// same for every combo box of one font and DPI. Each setting of the field lays
+// the whole box out again, which under Wine moves its drop-down list window as
+// well; once one box has been fitted, the next is fitted in one setting.
+class ComboFieldFit {
+  public:
+    // The field height that should give a closed box `closedHeight` high.
+    std::optional<int> FieldFor(int closedHeight) const;
+    // A field of `field` gave a closed box `closedHeight` high.
+    void Learn(int field, int closedHeight) { border_ = closedHeight - field; }
+
+  private:
+    std::optional<int> border_;
+};
+
 // Creates the control as a visible child of `parent`, placed at `dpi` and using
-// `font`. The parent owns it. Throws when the window system refuses it.
-HWND CreateLayoutControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font);
+// `font`. The parent owns it. Throws when the window system refuses it. Controls
+// created with one `fit` must share font and DPI.
+HWND CreateLayoutControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font,
+                         ComboFieldFit* fit = nullptr);
 
 // Moves and sizes the control to its layout rectangle at `dpi`.
-void PlaceLayoutControl(HWND control, const ControlSpec& spec, int dpi);
+void PlaceLayoutControl(HWND control, const ControlSpec& spec, int dpi,
+                        ComboFieldFit* fit = nullptr);
 
 }  // namespace numora

@@ -1,7 +1,5 @@
 #include "shell/folder_list_win32.h"
 
-#include <commctrl.h>
-
 #include "browse/control_error.h"
 #include "browse/directory_reader.h"
 #include "shell/redraw_guard.h"
@@ -9,15 +7,20 @@
 namespace numora {
 namespace {
 
-constexpr UINT_PTR kEnterOpensSubclass = 1;
+// The list box's own procedure, kept in the list's user data while the list is
+// subclassed. Not SetWindowSubclass: that looks its data up in a window property
+// on every message, a round trip to the server under Wine.
+WNDPROC ListBoxProcedure(HWND list) {
+    return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(list, GWLP_USERDATA));
+}
 
 // Enter on a row opens it, as a double-click does. The dialog keys would
 // otherwise turn Enter into the window's IDOK.
-LRESULT CALLBACK EnterOpensRow(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
-                               UINT_PTR subclassId, DWORD_PTR) {
+LRESULT CALLBACK EnterOpensRow(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC listBox = ListBoxProcedure(list);
     switch (message) {
         case WM_GETDLGCODE: {
-            LRESULT code = DefSubclassProc(list, message, wParam, lParam);
+            LRESULT code = CallWindowProcW(listBox, list, message, wParam, lParam);
             const auto* pending = reinterpret_cast<const MSG*>(lParam);
             if (pending != nullptr && pending->message == WM_KEYDOWN &&
                 pending->wParam == VK_RETURN) {
@@ -34,18 +37,20 @@ LRESULT CALLBACK EnterOpensRow(HWND list, UINT message, WPARAM wParam, LPARAM lP
             }
             break;
         case WM_NCDESTROY:
-            RemoveWindowSubclass(list, EnterOpensRow, subclassId);
+            SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listBox));
+            SetWindowLongPtrW(list, GWLP_USERDATA, 0);
             break;
         default:
             break;
     }
-    return DefSubclassProc(list, message, wParam, lParam);
+    return CallWindowProcW(listBox, list, message, wParam, lParam);
 }
 
 }  // namespace
 
 FolderListWin32::FolderListWin32(HWND list, const std::wstring& initialFolder) : list_(list) {
-    SetWindowSubclass(list_, EnterOpensRow, kEnterOpensSubclass, 0);
+    SetWindowLongPtrW(list_, GWLP_USERDATA, GetWindowLongPtrW(list_, GWLP_WNDPROC));
+    SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EnterOpensRow));
     try {
         path_ = ResolveOpenableFolder(initialFolder);
         ShowRows(FolderTreeRows(path_, ListSubfolders(path_)));

@@ -52,6 +52,25 @@ std::wstring CurrentDirectory() {
     return folder;
 }
 
+// The outer rectangle that puts the client area's origin at its fixed place on
+// the screen at `dpi`, moved down or right only as far as keeps the caption reachable.
+RECT PlacedOuterRect(int dpi) {
+    const RECT client{
+        TwipsToPixels(kForm1ClientScreenLeftTwips, dpi),
+        TwipsToPixels(kForm1ClientScreenTopTwips, dpi),
+        TwipsToPixels(kForm1ClientScreenLeftTwips + kForm1Window.clientWidthTwips, dpi),
+        TwipsToPixels(kForm1ClientScreenTopTwips + kForm1Window.clientHeightTwips, dpi)};
+    RECT outer = OuterRectForClient(client, kForm1Style, kForm1ExStyle, true, dpi);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    const POINT origin{client.left, client.top};
+    if (GetMonitorInfoW(MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY), &monitor) != FALSE) {
+        OffsetRect(&outer, std::max(0L, monitor.rcWork.left - outer.left),
+                   std::max(0L, monitor.rcWork.top - outer.top));
+    }
+    return outer;
+}
+
 bool HasSelection(HWND combo) {
     return SendMessageW(combo, CB_GETCURSEL, 0, 0) != CB_ERR;
 }
@@ -128,16 +147,25 @@ void Form1::RegisterWindowClass(HICON bigIcon, HICON smallIcon) {
 void Form1::Create(HWND owner) {
     UniqueMenu menu = BuildMenuBar(kForm1Menu);
     const std::wstring caption(kForm1Window.caption);
-    if (CreateWindowExW(kForm1ExStyle, NUMORA_FORM1_CLASS, caption.c_str(), kForm1Style, 0, 0, 0, 0,
-                        owner, menu.get(), GetModuleHandleW(nullptr), this) == nullptr) {
+    // Created in place for the DPI it is most likely to get: each move of a
+    // top-level window is dear under Wine.
+    const int expectedDpi = SystemDpi();
+    const RECT outer = PlacedOuterRect(expectedDpi);
+    if (CreateWindowExW(kForm1ExStyle, NUMORA_FORM1_CLASS, caption.c_str(), kForm1Style, outer.left,
+                        outer.top, outer.right - outer.left, outer.bottom - outer.top, owner,
+                        menu.get(), GetModuleHandleW(nullptr), this) == nullptr) {
         throw ControlError("The main window could not be created.", GetLastError());
     }
     menu.release();  // the window owns it now
     dpi_ = WindowDpi(hwnd_);
-    PlaceWindow();
+    if (dpi_ != expectedDpi) {
+        PlaceWindow();
+    }
     font_ = CreateMessageFont(dpi_);
+    ComboFieldFit comboFit;
     for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
-        controls_[index] = CreateLayoutControl(hwnd_, kForm1Controls[index], dpi_, font_.get());
+        controls_[index] =
+            CreateLayoutControl(hwnd_, kForm1Controls[index], dpi_, font_.get(), &comboFit);
     }
     parts_ = std::make_unique<Parts>(*this, CurrentDirectory());
     ApplyFont();
@@ -153,21 +181,14 @@ void Form1::Show() {
     UpdateWindow(hwnd_);
 }
 
-// The client area's origin is fixed on the screen, but the caption must stay reachable.
-void Form1::PlaceWindow() {
-    const RECT client{
-        TwipsToPixels(kForm1ClientScreenLeftTwips, dpi_),
-        TwipsToPixels(kForm1ClientScreenTopTwips, dpi_),
-        TwipsToPixels(kForm1ClientScreenLeftTwips + kForm1Window.clientWidthTwips, dpi_),
-        TwipsToPixels(kForm1ClientScreenTopTwips + kForm1Window.clientHeightTwips, dpi_)};
-    RECT outer = OuterRectForClient(client, kForm1Style, kForm1ExStyle, true, dpi_);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    const POINT origin{client.left, client.top};
-    if (GetMonitorInfoW(MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY), &monitor) != FALSE) {
-        OffsetRect(&outer, std::max(0L, monitor.rcWork.left - outer.left),
-                   std::max(0L, monitor.rcWork.top - outer.top));
+void Form1::RelayMouseMessage(const MSG& message) {
+    if (parts_ && message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
+        parts_->tips.Relay(message);
     }
+}
+
+void Form1::PlaceWindow() {
+    const RECT outer = PlacedOuterRect(dpi_);
     SetWindowPos(hwnd_, nullptr, outer.left, outer.top, outer.right - outer.left,
                  outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -362,9 +383,10 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
         return;
     }
     UniqueFont font = CreateMessageFont(dpi_);
+    ComboFieldFit comboFit;
     for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
         SendMessageW(controls_[index], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-        PlaceLayoutControl(controls_[index], kForm1Controls[index], dpi_);
+        PlaceLayoutControl(controls_[index], kForm1Controls[index], dpi_, &comboFit);
     }
     font_ = std::move(font);  // the old font only once no control uses it
     ApplyFont();

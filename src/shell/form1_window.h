@@ -28,6 +28,8 @@ class Form1 : public WindowBase<Form1>, public MainWindowView {
     void Create(HWND owner);
     LoadOutcome Load();
     void Show();
+    // A mouse message from the queue for this window or one of its controls.
+    void RelayMouseMessage(const MSG& message);
 
     // MainWindowView
     void SetOuterWidthTwips(int twips) override;

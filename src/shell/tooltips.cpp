@@ -48,11 +48,16 @@ void ToolTips::SetText(HWND control, const std::wstring& text) {
     }
 }
 
+void ToolTips::Relay(const MSG& message) const {
+    MSG relayed = message;  // the API wants a non-const pointer
+    SendMessageW(tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
 void ToolTips::SetToolText(HWND tool, const std::wstring& text) {
     std::wstring copy = text;  // the control copies it; the API only wants a non-const pointer
     TTTOOLINFOW info{};
     info.cbSize = kToolInfoSize;
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.uFlags = TTF_IDISHWND;
     info.hwnd = owner_;
     info.uId = reinterpret_cast<UINT_PTR>(tool);
     info.lpszText = copy.data();

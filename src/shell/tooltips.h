@@ -1,4 +1,6 @@
-// One tooltip control for a window, with a tip per control.
+// One tooltip control for a window, with a tip per control. The window's message
+// loop relays the mouse messages of the tools: a subclassed tool would pay a
+// window-property lookup on every message it gets, start-up's fills included.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +18,9 @@ class ToolTips {
 
     // Sets or replaces the tip of `control`; for a combo box its edit field shows it too.
     void SetText(HWND control, const std::wstring& text);
+
+    // Hands a mouse message bound for one of the tools to the tooltip control.
+    void Relay(const MSG& message) const;
 
     HWND Handle() const { return tips_; }
 

@@ -4,7 +4,6 @@
 
 #include <stdexcept>
 
-#include "shell/control_factory.h"
 #include "shell/message_font.h"
 
 namespace numora::testing_support {
@@ -63,8 +62,8 @@ TestParent::TestParent() {
     font_ = CreateMessageFont(96);
 }
 
-HWND TestParent::Create(const ControlSpec& spec) {
-    return CreateLayoutControl(window_.get(), spec, 96, font_.get());
+HWND TestParent::Create(const ControlSpec& spec, ComboFieldFit* fit) {
+    return CreateLayoutControl(window_.get(), spec, 96, font_.get(), fit);
 }
 
 LRESULT CALLBACK TestParent::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

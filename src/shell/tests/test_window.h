@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/control_factory.h"
 #include "shell/layout_types.h"
 #include "shell/win32_handles.h"
 
@@ -26,7 +27,7 @@ class TestParent {
     HWND Handle() const { return window_.get(); }
     HFONT Font() const { return font_.get(); }
     // A control of `spec`'s kind and place, at 96 DPI, as the windows create it.
-    HWND Create(const ControlSpec& spec);
+    HWND Create(const ControlSpec& spec, ComboFieldFit* fit = nullptr);
 
     std::vector<Command> commands;
 
