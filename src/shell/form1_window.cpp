@@ -130,18 +130,8 @@ Form1::~Form1() {
 }
 
 void Form1::RegisterWindowClass(HICON bigIcon, HICON smallIcon) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = bigIcon;
-    windowClass.hIconSm = smallIcon;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    windowClass.lpszClassName = NUMORA_FORM1_CLASS;
-    if (RegisterClassExW(&windowClass) == 0) {
-        throw ControlError("The main window's class could not be registered.", GetLastError());
-    }
+    RegisterFormClass(NUMORA_FORM1_CLASS, bigIcon, smallIcon,
+                      "The main window's class could not be registered.");
 }
 
 void Form1::Create(HWND owner) {

@@ -25,18 +25,8 @@ Form2::~Form2() {
 }
 
 void Form2::RegisterWindowClass(HICON bigIcon, HICON smallIcon) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = bigIcon;
-    windowClass.hIconSm = smallIcon;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    windowClass.lpszClassName = NUMORA_FORM2_CLASS;
-    if (RegisterClassExW(&windowClass) == 0) {
-        throw ControlError("The about window's class could not be registered.", GetLastError());
-    }
+    RegisterFormClass(NUMORA_FORM2_CLASS, bigIcon, smallIcon,
+                      "The about window's class could not be registered.");
 }
 
 void Form2::Create(HWND owner) {

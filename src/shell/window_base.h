@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "browse/control_error.h"
 #include "shell/fatal_error.h"
 
 namespace numora {
@@ -41,6 +42,24 @@ class WindowBase {
             self->hwnd_ = nullptr;
         }
         return result;
+    }
+
+    // A form's class: dialog-coloured, the arrow pointer, the program's icons.
+    static void RegisterFormClass(const wchar_t* className, HICON bigIcon, HICON smallIcon,
+                                  const char* failure) {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = WindowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hIcon = bigIcon;
+        windowClass.hIconSm = smallIcon;
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground =
+            reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+        windowClass.lpszClassName = className;
+        if (RegisterClassExW(&windowClass) == 0) {
+            throw ControlError(failure, GetLastError());
+        }
     }
 
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
