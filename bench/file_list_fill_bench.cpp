@@ -20,9 +20,9 @@ namespace {
 
 constexpr int kFiles = kBigFolderFiles;
 
-const ControlSpec& File1Spec() {
-    for (const auto& spec : kForm1Controls) {
-        if (spec.name == L"File1") return spec;
+const ControlLayout& File1Layout() {
+    for (const auto& layout : kForm1Controls) {
+        if (layout.name == L"File1") return layout;
     }
     std::abort();
 }
@@ -37,7 +37,7 @@ int wmain(int argc, wchar_t** argv) {
     // A visible window with the file list as the main window makes it.
     HWND window = CreateWindowExW(0, L"STATIC", L"fill", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                   600, 600, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    HWND listBox = CreateLayoutControl(window, File1Spec(), 96,
+    HWND listBox = CreateLayoutControl(window, File1Layout(), 96,
                                        static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     FileListWin32 fileList(listBox, std::wstring(kInitialFilePattern));
     const std::wstring other = work + L"\\fill-other";

@@ -103,37 +103,38 @@ std::optional<int> ComboFieldFit::FieldFor(int closedHeight) const {
     return closedHeight - *border_;
 }
 
-HWND CreateLayoutControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font,
+HWND CreateLayoutControl(HWND parent, const ControlLayout& layout, int dpi, HFONT font,
                          ComboFieldFit* fit) {
-    const ControlClass controlClass = ClassFor(spec.kind);
+    const ControlClass controlClass = ClassFor(layout.kind);
     DWORD style = WS_CHILD | WS_VISIBLE | controlClass.style;
-    if (spec.tabStop) {
+    if (layout.tabStop) {
         // Each its own group: the arrow keys do not hop between buttons.
         style |= WS_TABSTOP | WS_GROUP;
     }
-    const PixelRect place = ToPixels(spec.rect, dpi);
-    const std::wstring caption(spec.caption);
+    const PixelRect place = ToPixels(layout.rect, dpi);
+    const std::wstring caption(layout.caption);
     HWND control = CreateWindowExW(controlClass.exStyle, controlClass.className, caption.c_str(),
                                    style, place.left, place.top, place.width, place.height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
                                    GetModuleHandleW(nullptr), nullptr);
     if (control == nullptr) {
         throw ControlError("A control could not be created.", GetLastError());
     }
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (IsComboBox(spec.kind)) {
+    if (IsComboBox(layout.kind)) {
         SendMessageW(control, CB_SETMINVISIBLE, kComboDropRows, 0);
-        PlaceLayoutControl(control, spec, dpi, fit);
+        PlaceLayoutControl(control, layout, dpi, fit);
     }
     return control;
 }
 
-void PlaceLayoutControl(HWND control, const ControlSpec& spec, int dpi, ComboFieldFit* fit) {
-    const PixelRect place = ToPixels(spec.rect, dpi);
-    const int height = IsComboBox(spec.kind) ? DroppedHeight(control, place.height) : place.height;
+void PlaceLayoutControl(HWND control, const ControlLayout& layout, int dpi, ComboFieldFit* fit) {
+    const PixelRect place = ToPixels(layout.rect, dpi);
+    const int height =
+        IsComboBox(layout.kind) ? DroppedHeight(control, place.height) : place.height;
     SetWindowPos(control, nullptr, place.left, place.top, place.width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    if (IsComboBox(spec.kind)) {
+    if (IsComboBox(layout.kind)) {
         FitClosedComboHeight(control, place.height, fit);
     }
 }

@@ -30,11 +30,11 @@ class ComboFieldFit {
 // Creates the control as a visible child of `parent`, placed at `dpi` and using
 // `font`. The parent owns it. Throws when the window system refuses it. Controls
 // created with one `fit` must share font and DPI.
-HWND CreateLayoutControl(HWND parent, const ControlSpec& spec, int dpi, HFONT font,
+HWND CreateLayoutControl(HWND parent, const ControlLayout& layout, int dpi, HFONT font,
                          ComboFieldFit* fit = nullptr);
 
 // Moves and sizes the control to its layout rectangle at `dpi`.
-void PlaceLayoutControl(HWND control, const ControlSpec& spec, int dpi,
+void PlaceLayoutControl(HWND control, const ControlLayout& layout, int dpi,
                         ComboFieldFit* fit = nullptr);
 
 }  // namespace numora

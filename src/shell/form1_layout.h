@@ -9,7 +9,7 @@
 
 namespace numora {
 
-inline constexpr WindowSpec kForm1Window{L"Form1", L"Numora", 7740, 7785};
+inline constexpr WindowLayout kForm1Window{L"Form1", L"Numora", 7740, 7785};
 
 // Where the client area's top-left corner lies on the screen when first shown.
 inline constexpr int kForm1ClientScreenLeftTwips = 150;
@@ -23,7 +23,7 @@ inline constexpr std::wstring_view kForm1CounterBox = L"Text2";
 inline constexpr std::wstring_view kInitialFilePattern = L"*.jpg;*.jpeg";
 
 // In tab order, which is also the creation order and so the z-order.
-inline constexpr std::array<ControlSpec, 10> kForm1Controls{{
+inline constexpr std::array<ControlLayout, 10> kForm1Controls{{
     {L"Drive1", ControlKind::DriveList, IDC_DRIVE1, L"", {10, 0, 2775, 300}, 0, true},
     {L"Dir1", ControlKind::FolderList, IDC_DIR1, L"", {10, 330, 2775, 7440}, 1, true},
     {L"Text1", ControlKind::TextBox, IDC_TEXT1, L"", {3610, 0, 1935, 300}, 2, true},
@@ -37,7 +37,7 @@ inline constexpr std::array<ControlSpec, 10> kForm1Controls{{
     {L"Label1", ControlKind::Label, IDC_LABEL1, L"基本名", {2940, 50, 615, 200}, 9, false},
 }};
 
-struct MenuItemSpec {
+struct MenuItemLayout {
     std::wstring_view name;
     std::wstring_view parent;  // empty for an entry of the menu bar
     std::wstring_view caption;
@@ -47,7 +47,7 @@ struct MenuItemSpec {
 inline constexpr std::wstring_view kMenuSeparatorCaption = L"-";
 
 // Submenus hold their items in table order.
-inline constexpr std::array<MenuItemSpec, 6> kForm1Menu{{
+inline constexpr std::array<MenuItemLayout, 6> kForm1Menu{{
     {L"mfile", L"", L"ファイル", 0},
     {L"mend", L"mfile", L"終了", IDM_MEND},
     {L"mhelp", L"", L"ヘルプ", 0},

@@ -36,8 +36,9 @@ constexpr UINT kComboActionHandled = WM_APP + 1;
 constexpr int kFolderIndentAt96Dpi = 12;
 
 std::size_t IndexOf(std::wstring_view name) {
-    const auto found = std::find_if(kForm1Controls.begin(), kForm1Controls.end(),
-                                    [name](const ControlSpec& spec) { return spec.name == name; });
+    const auto found =
+        std::find_if(kForm1Controls.begin(), kForm1Controls.end(),
+                     [name](const ControlLayout& layout) { return layout.name == name; });
     if (found == kForm1Controls.end()) {
         throw std::invalid_argument("The main window has no such control.");
     }

@@ -8,13 +8,13 @@
 
 namespace numora {
 
-inline constexpr WindowSpec kForm2Window{L"Form2", L"Numora   バージョン情報", 4680, 3195};
+inline constexpr WindowLayout kForm2Window{L"Form2", L"Numora   バージョン情報", 4680, 3195};
 
 // The label drawn in pure black rather than the system's text colour.
 inline constexpr std::wstring_view kForm2BlackLabel = L"lblDisclaimer";
 
 // The image first (it has no tab position), then the rest in tab order.
-inline constexpr std::array<ControlSpec, 6> kForm2Controls{{
+inline constexpr std::array<ControlLayout, 6> kForm2Controls{{
     {L"Image1",
      ControlKind::Image,
      IDC_FORM2_IMAGE1,

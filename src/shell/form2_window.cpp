@@ -44,16 +44,16 @@ void Form2::Create(HWND owner) {
         static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NUMORA),
                                       IMAGE_ICON, kImageIconSize, kImageIconSize, 0)));
     for (std::size_t index = 0; index < kForm2Controls.size(); ++index) {
-        const ControlSpec& spec = kForm2Controls[index];
-        const HWND control = CreateLayoutControl(hwnd_, spec, dpi_, font_.get());
+        const ControlLayout& layout = kForm2Controls[index];
+        const HWND control = CreateLayoutControl(hwnd_, layout, dpi_, font_.get());
         controls_[index] = control;
-        if (spec.kind == ControlKind::Image && image_) {
+        if (layout.kind == ControlKind::Image && image_) {
             SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(image_.get()), 0);
         }
-        if (spec.id == IDC_FORM2_COMMAND1) {
+        if (layout.id == IDC_FORM2_COMMAND1) {
             command1_ = control;
         }
-        if (spec.name == kForm2BlackLabel) {
+        if (layout.name == kForm2BlackLabel) {
             blackLabel_ = control;
         }
     }

@@ -29,7 +29,7 @@ struct TwipsRect {
 
 inline constexpr int kNotInTabOrder = -1;
 
-struct ControlSpec {
+struct ControlLayout {
     std::wstring_view name;  // the layout name the handlers use ("Text1")
     ControlKind kind;
     int id;
@@ -39,7 +39,7 @@ struct ControlSpec {
     bool tabStop;  // whether the Tab key visits it
 };
 
-struct WindowSpec {
+struct WindowLayout {
     std::wstring_view name;
     std::wstring_view caption;
     int clientWidthTwips;

@@ -13,10 +13,10 @@ void Check(BOOL succeeded) {
     }
 }
 
-UniqueMenu BuildSubmenu(std::span<const MenuItemSpec> items, std::wstring_view parent) {
+UniqueMenu BuildSubmenu(std::span<const MenuItemLayout> items, std::wstring_view parent) {
     UniqueMenu submenu(CreatePopupMenu());
     Check(submenu != nullptr);
-    for (const MenuItemSpec& item : items) {
+    for (const MenuItemLayout& item : items) {
         if (item.parent != parent) {
             continue;
         }
@@ -33,10 +33,10 @@ UniqueMenu BuildSubmenu(std::span<const MenuItemSpec> items, std::wstring_view p
 
 }  // namespace
 
-UniqueMenu BuildMenuBar(std::span<const MenuItemSpec> items) {
+UniqueMenu BuildMenuBar(std::span<const MenuItemLayout> items) {
     UniqueMenu bar(CreateMenu());
     Check(bar != nullptr);
-    for (const MenuItemSpec& item : items) {
+    for (const MenuItemLayout& item : items) {
         if (!item.parent.empty()) {
             continue;
         }

@@ -10,6 +10,6 @@ namespace numora {
 
 // Entries whose parent is empty go on the bar; the others into their parent's
 // submenu in table order. Throws when the window system refuses a menu.
-UniqueMenu BuildMenuBar(std::span<const MenuItemSpec> items);
+UniqueMenu BuildMenuBar(std::span<const MenuItemLayout> items);
 
 }  // namespace numora

@@ -99,18 +99,18 @@ TEST(ControlFactory, CombosFittedTogetherComeOutAsEachAlone) {
     TestParent together;
     ComboFieldFit fit;
     int boxes = 0;
-    for (const ControlSpec& spec : kForm1Controls) {
-        if (spec.kind != ControlKind::DriveList && spec.kind != ControlKind::ComboBox) {
+    for (const ControlLayout& layout : kForm1Controls) {
+        if (layout.kind != ControlKind::DriveList && layout.kind != ControlKind::ComboBox) {
             continue;
         }
-        SCOPED_TRACE(std::string(spec.name.begin(), spec.name.end()));
+        SCOPED_TRACE(std::string(layout.name.begin(), layout.name.end()));
         const FieldSettings settings;
         ASSERT_TRUE(settings.Installed());
-        const HWND shared = together.Create(spec, &fit);
+        const HWND shared = together.Create(layout, &fit);
         const int settingsShared = settings.Count();
 
         TestParent apart;
-        const HWND alone = apart.Create(spec);
+        const HWND alone = apart.Create(layout);
         EXPECT_EQ(Describe(ShapeOf(shared)), Describe(ShapeOf(alone)));
         if (boxes > 0) {
             EXPECT_LE(settingsShared, 1);

@@ -33,15 +33,15 @@ class FileListWin32Test : public ::testing::Test {
         folder.AddFolder(L"album.jpg");  // a folder is never listed
     }
 
-    const ControlSpec& spec = kForm1Controls[7];
+    const ControlLayout& layout = kForm1Controls[7];
     TestParent parent;
     TempFolder folder;
-    HWND handle = parent.Create(spec);
+    HWND handle = parent.Create(layout);
     FileListWin32 list{handle, std::wstring(kInitialFilePattern)};
 };
 
 TEST_F(FileListWin32Test, ListsTheFolderUnderEachPatternAtOnce) {
-    ASSERT_EQ(spec.name, L"File1");
+    ASSERT_EQ(layout.name, L"File1");
     struct Row {
         std::wstring pattern;
         std::vector<std::wstring> names;

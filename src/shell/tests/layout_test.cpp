@@ -17,9 +17,10 @@ std::string Name(std::wstring_view name) {
     return std::string(name.begin(), name.end());
 }
 
-const ControlSpec& Find(std::span<const ControlSpec> table, std::wstring_view name) {
-    const auto found = std::find_if(table.begin(), table.end(),
-                                    [name](const ControlSpec& spec) { return spec.name == name; });
+const ControlLayout& Find(std::span<const ControlLayout> table, std::wstring_view name) {
+    const auto found =
+        std::find_if(table.begin(), table.end(),
+                     [name](const ControlLayout& layout) { return layout.name == name; });
     if (found == table.end()) {
         throw std::out_of_range("no control " + Name(name));
     }
@@ -31,25 +32,25 @@ bool Overlap(const TwipsRect& a, const TwipsRect& b) {
 }
 
 // What both windows' tables must satisfy.
-void ExpectWellFormed(std::span<const ControlSpec> table, const WindowSpec& window) {
+void ExpectWellFormed(std::span<const ControlLayout> table, const WindowLayout& window) {
     std::set<int> ids;
     std::set<std::wstring_view> names;
     int previousTab = kNotInTabOrder - 1;
-    for (const ControlSpec& spec : table) {
-        SCOPED_TRACE(Name(spec.name));
-        EXPECT_TRUE(ids.insert(spec.id).second) << "id used twice";
-        EXPECT_TRUE(names.insert(spec.name).second) << "name used twice";
-        EXPECT_GT(spec.tabIndex, previousTab) << "table not in tab order";
-        previousTab = spec.tabIndex;
-        EXPECT_GE(spec.rect.left, 0);
-        EXPECT_GE(spec.rect.top, 0);
-        EXPECT_GT(spec.rect.width, 0);
-        EXPECT_GT(spec.rect.height, 0);
-        EXPECT_LE(spec.rect.Right(), window.clientWidthTwips);
-        EXPECT_LE(spec.rect.Bottom(), window.clientHeightTwips);
-        EXPECT_EQ(spec.caption.find(L'&'), std::wstring_view::npos) << "access key in caption";
-        if (spec.tabStop) {
-            EXPECT_TRUE(CanTakeFocus(spec.kind)) << "a label or image cannot be a tab stop";
+    for (const ControlLayout& layout : table) {
+        SCOPED_TRACE(Name(layout.name));
+        EXPECT_TRUE(ids.insert(layout.id).second) << "id used twice";
+        EXPECT_TRUE(names.insert(layout.name).second) << "name used twice";
+        EXPECT_GT(layout.tabIndex, previousTab) << "table not in tab order";
+        previousTab = layout.tabIndex;
+        EXPECT_GE(layout.rect.left, 0);
+        EXPECT_GE(layout.rect.top, 0);
+        EXPECT_GT(layout.rect.width, 0);
+        EXPECT_GT(layout.rect.height, 0);
+        EXPECT_LE(layout.rect.Right(), window.clientWidthTwips);
+        EXPECT_LE(layout.rect.Bottom(), window.clientHeightTwips);
+        EXPECT_EQ(layout.caption.find(L'&'), std::wstring_view::npos) << "access key in caption";
+        if (layout.tabStop) {
+            EXPECT_TRUE(CanTakeFocus(layout.kind)) << "a label or image cannot be a tab stop";
         }
     }
     for (std::size_t i = 0; i < table.size(); ++i) {
@@ -66,9 +67,9 @@ TEST(Form1Layout, IsWellFormed) {
 
 TEST(Form1Layout, TabKeyVisitsTheControlsInTheirOrder) {
     std::vector<std::wstring_view> visited;
-    for (const ControlSpec& spec : kForm1Controls) {
-        if (spec.tabStop) {
-            visited.push_back(spec.name);
+    for (const ControlLayout& layout : kForm1Controls) {
+        if (layout.tabStop) {
+            visited.push_back(layout.name);
         }
     }
     const std::vector<std::wstring_view> expected{L"Drive1",   L"Dir1",   L"Text1",    L"Combo1",
@@ -78,14 +79,14 @@ TEST(Form1Layout, TabKeyVisitsTheControlsInTheirOrder) {
 }
 
 TEST(Form1Layout, EveryVisibleControlFitsTheNarrowedWindow) {
-    for (const ControlSpec& spec : kForm1Controls) {
-        SCOPED_TRACE(Name(spec.name));
-        if (spec.name == kForm1CounterBox) {
-            EXPECT_GT(spec.rect.left, kForm1VisibleRightTwips)
+    for (const ControlLayout& layout : kForm1Controls) {
+        SCOPED_TRACE(Name(layout.name));
+        if (layout.name == kForm1CounterBox) {
+            EXPECT_GT(layout.rect.left, kForm1VisibleRightTwips)
                 << "the counter box must be out of sight";
-            EXPECT_FALSE(spec.tabStop) << "the focus must never go out of sight";
+            EXPECT_FALSE(layout.tabStop) << "the focus must never go out of sight";
         } else {
-            EXPECT_LE(spec.rect.Right(), kForm1VisibleRightTwips);
+            EXPECT_LE(layout.rect.Right(), kForm1VisibleRightTwips);
         }
     }
 }
@@ -112,10 +113,10 @@ TEST(Form1Layout, ControlsHaveTheirKindsAndCaptions) {
     ASSERT_EQ(std::size(rows), kForm1Controls.size());
     for (const Row& row : rows) {
         SCOPED_TRACE(Name(row.name));
-        const ControlSpec& spec = Find(kForm1Controls, row.name);
-        EXPECT_EQ(spec.kind, row.kind);
-        EXPECT_EQ(spec.caption, row.caption);
-        EXPECT_EQ(spec.id, row.id);
+        const ControlLayout& layout = Find(kForm1Controls, row.name);
+        EXPECT_EQ(layout.kind, row.kind);
+        EXPECT_EQ(layout.caption, row.caption);
+        EXPECT_EQ(layout.id, row.id);
     }
 }
 
@@ -123,19 +124,19 @@ TEST(Form1Layout, RowsLineUpAsDrawn) {
     // The second row: run button, extension box, case button, digit box, left to right.
     const std::vector<std::wstring_view> secondRow{L"Command1", L"Combo1", L"Command2", L"Combo2"};
     for (std::size_t i = 0; i < secondRow.size(); ++i) {
-        const ControlSpec& spec = Find(kForm1Controls, secondRow[i]);
-        SCOPED_TRACE(Name(spec.name));
-        EXPECT_EQ(spec.rect.top, 350);
-        EXPECT_EQ(spec.rect.height, 300);
+        const ControlLayout& layout = Find(kForm1Controls, secondRow[i]);
+        SCOPED_TRACE(Name(layout.name));
+        EXPECT_EQ(layout.rect.top, 350);
+        EXPECT_EQ(layout.rect.height, 300);
         if (i > 0) {
-            EXPECT_GT(spec.rect.left, Find(kForm1Controls, secondRow[i - 1]).rect.Right());
+            EXPECT_GT(layout.rect.left, Find(kForm1Controls, secondRow[i - 1]).rect.Right());
         }
     }
-    const ControlSpec& files = Find(kForm1Controls, L"File1");
+    const ControlLayout& files = Find(kForm1Controls, L"File1");
     EXPECT_EQ(files.rect.Bottom(), kForm1Window.clientHeightTwips)
         << "the file list reaches the bottom";
     EXPECT_EQ(files.rect.Right(), kForm1VisibleRightTwips);
-    const ControlSpec& folders = Find(kForm1Controls, L"Dir1");
+    const ControlLayout& folders = Find(kForm1Controls, L"Dir1");
     EXPECT_LT(folders.rect.Right(), files.rect.left) << "left and right columns apart";
 }
 
@@ -153,7 +154,7 @@ TEST(Form1Menu, SubmenusHoldTheirItemsInOrder) {
     for (const Row& row : rows) {
         SCOPED_TRACE(Name(row.parent));
         std::vector<std::wstring_view> captions;
-        for (const MenuItemSpec& item : kForm1Menu) {
+        for (const MenuItemLayout& item : kForm1Menu) {
             if (item.parent == row.parent) {
                 captions.push_back(item.caption);
             }
@@ -164,7 +165,7 @@ TEST(Form1Menu, SubmenusHoldTheirItemsInOrder) {
 
 TEST(Form1Menu, ItemsCarryTheirCommandIdsAndNoKeys) {
     std::set<int> commandIds;
-    for (const MenuItemSpec& item : kForm1Menu) {
+    for (const MenuItemLayout& item : kForm1Menu) {
         SCOPED_TRACE(Name(item.name));
         EXPECT_EQ(item.caption.find(L'&'), std::wstring_view::npos) << "access key";
         EXPECT_EQ(item.caption.find(L'\t'), std::wstring_view::npos) << "shortcut text";
@@ -177,7 +178,7 @@ TEST(Form1Menu, ItemsCarryTheirCommandIdsAndNoKeys) {
         if (!item.parent.empty()) {
             const auto parent =
                 std::find_if(kForm1Menu.begin(), kForm1Menu.end(),
-                             [&](const MenuItemSpec& p) { return p.name == item.parent; });
+                             [&](const MenuItemLayout& p) { return p.name == item.parent; });
             ASSERT_NE(parent, kForm1Menu.end());
             EXPECT_TRUE(parent->parent.empty()) << "one level of submenus";
         }
@@ -207,14 +208,14 @@ TEST(Form2Layout, ControlsMatchTheAboutWindow) {
     ASSERT_EQ(std::size(rows), kForm2Controls.size());
     for (const Row& row : rows) {
         SCOPED_TRACE(Name(row.name));
-        const ControlSpec& spec = Find(kForm2Controls, row.name);
-        EXPECT_EQ(spec.kind, row.kind);
-        EXPECT_EQ(spec.rect.left, row.rect.left);
-        EXPECT_EQ(spec.rect.top, row.rect.top);
-        EXPECT_EQ(spec.rect.width, row.rect.width);
-        EXPECT_EQ(spec.rect.height, row.rect.height);
-        EXPECT_EQ(spec.tabIndex, row.tabIndex);
-        EXPECT_EQ(spec.tabStop, row.kind == ControlKind::PushButton) << "only OK takes the focus";
+        const ControlLayout& layout = Find(kForm2Controls, row.name);
+        EXPECT_EQ(layout.kind, row.kind);
+        EXPECT_EQ(layout.rect.left, row.rect.left);
+        EXPECT_EQ(layout.rect.top, row.rect.top);
+        EXPECT_EQ(layout.rect.width, row.rect.width);
+        EXPECT_EQ(layout.rect.height, row.rect.height);
+        EXPECT_EQ(layout.tabIndex, row.tabIndex);
+        EXPECT_EQ(layout.tabStop, row.kind == ControlKind::PushButton) << "only OK takes the focus";
     }
 }
 

@@ -157,23 +157,23 @@ TEST(MenuBuilder, BuildsTheMenuBarFromTheTable) {
 
 TEST(ControlFactory, PlacesEveryControlAtItsLayoutRectangle) {
     TestParent parent;
-    for (const ControlSpec& spec : kForm1Controls) {
-        SCOPED_TRACE(Narrow(spec.name));
-        const HWND control = parent.Create(spec);
+    for (const ControlLayout& layout : kForm1Controls) {
+        SCOPED_TRACE(Narrow(layout.name));
+        const HWND control = parent.Create(layout);
         RECT rect{};
         GetWindowRect(control, &rect);
         MapWindowPoints(HWND_DESKTOP, parent.Handle(), reinterpret_cast<POINT*>(&rect), 2);
-        const PixelRect expected = ToPixels(spec.rect, 96);
+        const PixelRect expected = ToPixels(layout.rect, 96);
         EXPECT_EQ(rect.left, expected.left);
         EXPECT_EQ(rect.top, expected.top);
         EXPECT_EQ(rect.right - rect.left, expected.width);
         EXPECT_EQ(rect.bottom - rect.top, expected.height) << "a closed combo box too";
-        EXPECT_EQ(GetDlgCtrlID(control), spec.id);
+        EXPECT_EQ(GetDlgCtrlID(control), layout.id);
         const LONG style = GetWindowLongW(control, GWL_STYLE);
-        EXPECT_EQ((style & WS_TABSTOP) != 0, spec.tabStop);
+        EXPECT_EQ((style & WS_TABSTOP) != 0, layout.tabStop);
         wchar_t caption[64] = {};
         GetWindowTextW(control, caption, static_cast<int>(std::size(caption)));
-        EXPECT_EQ(std::wstring_view(caption), spec.caption);
+        EXPECT_EQ(std::wstring_view(caption), layout.caption);
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), parent.Font());
     }
 }
@@ -201,9 +201,9 @@ TEST(ControlFactory, ListsAndCombosHaveTheirStyles) {
     };
     TestParent parent;
     for (const Row& row : rows) {
-        const ControlSpec& spec = kForm1Controls.at(row.index);
-        SCOPED_TRACE(Narrow(spec.name));
-        const HWND control = parent.Create(spec);
+        const ControlLayout& layout = kForm1Controls.at(row.index);
+        SCOPED_TRACE(Narrow(layout.name));
+        const HWND control = parent.Create(layout);
         wchar_t className[64] = {};
         GetClassNameW(control, className, static_cast<int>(std::size(className)));
         EXPECT_EQ(_wcsicmp(className, row.className), 0);

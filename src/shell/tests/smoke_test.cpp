@@ -113,15 +113,15 @@ TEST_F(ProgramSmokeTest, ShowsTheMainWindowAsLaidOut) {
     RECT client{};
     GetClientRect(form, &client);
 
-    for (const ControlSpec& spec : kForm1Controls) {
-        SCOPED_TRACE(Narrow(spec.name));
-        const HWND control = GetDlgItem(form, spec.id);
+    for (const ControlLayout& layout : kForm1Controls) {
+        SCOPED_TRACE(Narrow(layout.name));
+        const HWND control = GetDlgItem(form, layout.id);
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(_wcsicmp(ClassOf(control).c_str(), ExpectedClass(spec.kind).c_str()), 0);
+        EXPECT_EQ(_wcsicmp(ClassOf(control).c_str(), ExpectedClass(layout.kind).c_str()), 0);
         RECT rect{};
         GetWindowRect(control, &rect);
         MapWindowPoints(HWND_DESKTOP, form, reinterpret_cast<POINT*>(&rect), 2);
-        if (spec.name == kForm1CounterBox) {
+        if (layout.name == kForm1CounterBox) {
             EXPECT_GE(rect.left, client.right) << "the counter box must be out of sight";
         } else {
             EXPECT_LE(rect.right, client.right) << "cut by the window's edge";

@@ -14,10 +14,10 @@ namespace {
 
 using testing_support::TestParent;
 
-const ControlSpec& Spec(std::wstring_view name) {
-    for (const ControlSpec& spec : kForm1Controls) {
-        if (spec.name == name) {
-            return spec;
+const ControlLayout& LayoutOf(std::wstring_view name) {
+    for (const ControlLayout& layout : kForm1Controls) {
+        if (layout.name == name) {
+            return layout;
         }
     }
     throw std::out_of_range("no such control");
@@ -37,7 +37,7 @@ const std::vector<std::wstring> kTexts{
 TEST(TextControlWin32, TextComesBackCharacterForCharacter) {
     TestParent parent;
     for (const std::wstring_view name : {L"Text1", L"Text2", L"Command1", L"Command2"}) {
-        TextControlWin32 control(parent.Create(Spec(name)));
+        TextControlWin32 control(parent.Create(LayoutOf(name)));
         for (const std::wstring& text : kTexts) {
             SCOPED_TRACE(std::string(name.begin(), name.end()) + " length " +
                          std::to_string(text.size()));
@@ -49,13 +49,13 @@ TEST(TextControlWin32, TextComesBackCharacterForCharacter) {
 
 TEST(TextControlWin32, ButtonsStartWithTheirCaptions) {
     TestParent parent;
-    EXPECT_EQ(TextControlWin32(parent.Create(Spec(L"Command2"))).Text(), L"A");
-    EXPECT_EQ(TextControlWin32(parent.Create(Spec(L"Command1"))).Text(), L"\u9023\u756a\u5316");
+    EXPECT_EQ(TextControlWin32(parent.Create(LayoutOf(L"Command2"))).Text(), L"A");
+    EXPECT_EQ(TextControlWin32(parent.Create(LayoutOf(L"Command1"))).Text(), L"\u9023\u756a\u5316");
 }
 
 TEST(TextControlWin32, AGoneControlFails) {
     TestParent parent;
-    const HWND edit = parent.Create(Spec(L"Text1"));
+    const HWND edit = parent.Create(LayoutOf(L"Text1"));
     TextControlWin32 control(edit);
     DestroyWindow(edit);
     EXPECT_THROW(control.Text(), ControlError);
@@ -64,7 +64,7 @@ TEST(TextControlWin32, AGoneControlFails) {
 
 TEST(ComboControlWin32, KeepsEntriesInTheOrderAdded) {
     TestParent parent;
-    ComboControlWin32 combo(parent.Create(Spec(L"Combo1")));
+    ComboControlWin32 combo(parent.Create(LayoutOf(L"Combo1")));
     const std::vector<std::wstring> entries{L"jpg", L"gif", L"\u2200", L"bmp", L"avi", L"ANI"};
     for (const std::wstring& entry : entries) {
         combo.AddItem(entry);
@@ -80,7 +80,7 @@ TEST(ComboControlWin32, KeepsEntriesInTheOrderAdded) {
 
 TEST(ComboControlWin32, TextIsSetWithoutChoosingAnEntry) {
     TestParent parent;
-    const HWND handle = parent.Create(Spec(L"Combo2"));
+    const HWND handle = parent.Create(LayoutOf(L"Combo2"));
     ComboControlWin32 combo(handle);
     for (const wchar_t* entry : {L"\uff11\u6841", L"\uff12\u6841", L"\uff13\u6841"}) {
         combo.AddItem(entry);

@@ -62,8 +62,8 @@ TestParent::TestParent() {
     font_ = CreateMessageFont(96);
 }
 
-HWND TestParent::Create(const ControlSpec& spec, ComboFieldFit* fit) {
-    return CreateLayoutControl(window_.get(), spec, 96, font_.get(), fit);
+HWND TestParent::Create(const ControlLayout& layout, ComboFieldFit* fit) {
+    return CreateLayoutControl(window_.get(), layout, 96, font_.get(), fit);
 }
 
 LRESULT CALLBACK TestParent::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

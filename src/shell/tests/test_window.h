@@ -26,8 +26,8 @@ class TestParent {
 
     HWND Handle() const { return window_.get(); }
     HFONT Font() const { return font_.get(); }
-    // A control of `spec`'s kind and place, at 96 DPI, as the windows create it.
-    HWND Create(const ControlSpec& spec, ComboFieldFit* fit = nullptr);
+    // A control of `layout`'s kind and place, at 96 DPI, as the windows create it.
+    HWND Create(const ControlLayout& layout, ComboFieldFit* fit = nullptr);
 
     std::vector<Command> commands;
 

@@ -33,11 +33,11 @@ TEST(TwipsToPixels, ControlsThatTouchInTwipsTouchInPixels) {
     // DPI, neighbouring edges must convert to the same pixel.
     for (const int dpi : {96, 120, 144, 168, 192, 240, 288}) {
         SCOPED_TRACE(dpi);
-        for (const ControlSpec& spec : kForm1Controls) {
-            const PixelRect pixels = ToPixels(spec.rect, dpi);
-            EXPECT_EQ(pixels.left + pixels.width, TwipsToPixels(spec.rect.Right(), dpi));
-            EXPECT_EQ(pixels.top + pixels.height, TwipsToPixels(spec.rect.Bottom(), dpi));
-            if (spec.name != kForm1CounterBox) {
+        for (const ControlLayout& layout : kForm1Controls) {
+            const PixelRect pixels = ToPixels(layout.rect, dpi);
+            EXPECT_EQ(pixels.left + pixels.width, TwipsToPixels(layout.rect.Right(), dpi));
+            EXPECT_EQ(pixels.top + pixels.height, TwipsToPixels(layout.rect.Bottom(), dpi));
+            if (layout.name != kForm1CounterBox) {
                 EXPECT_LE(pixels.left + pixels.width, TwipsToPixels(kForm1VisibleRightTwips, dpi));
             }
         }
