@@ -62,14 +62,6 @@ function(numora_add_resource_tests)
     return()
   endif()
 
-  # The pixel maps travel inside the test program, which compares them with
-  # what the system draws from the compiled icon.
-  add_library(numora_resources_test_data OBJECT "${tests}/pixel_maps.rc")
-  target_include_directories(numora_resources_test_data PRIVATE
-    "${tests}" "${NUMORA_RESOURCES_DIR}/icon")
-  set_source_files_properties("${tests}/pixel_maps.rc" PROPERTIES
-    OBJECT_DEPENDS "${NUMORA_ICON_MAPS};${tests}/pixel_map_ids.h")
-
   numora_add_test(numora_resources_test
     SOURCES
       "${tests}/resource_data.cpp"
@@ -80,5 +72,4 @@ function(numora_add_resource_tests)
   target_include_directories(numora_resources_test PRIVATE
     "${NUMORA_RESOURCES_DIR}/../src" "${tests}")
   numora_add_resources(numora_resources_test)
-  target_sources(numora_resources_test PRIVATE $<TARGET_OBJECTS:numora_resources_test_data>)
 endfunction()

@@ -1,4 +1,4 @@
-// The program icon: its group directory, its images, and what the system draws from them.
+// The program icon: its group directory and its images.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -16,7 +16,6 @@
 #include <type_traits>
 #include <vector>
 
-#include "pixel_map_ids.h"
 #include "resource_data.h"
 #include "shell/resource_ids.h"
 
@@ -130,167 +129,6 @@ TEST(IconResource, EachImageIsAFourBitBitmapWithTheStandardPalette) {
         EXPECT_EQ(image.size(), 40 + 16 * 4 + (colorStride + maskStride) * size);
     }
 }
-
-// A pixel map: one palette index per pixel, or -1 where the icon is transparent.
-struct PixelMap {
-    int size = 0;
-    std::vector<int> pixels;
-
-    int At(int x, int y) const { return pixels[static_cast<std::size_t>(y * size + x)]; }
-};
-
-std::optional<PixelMap> ParsePixelMap(std::string_view text) {
-    std::vector<std::string_view> rows;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view row = text.substr(0, end);
-        if (!row.empty() && row.back() == '\r') {
-            row.remove_suffix(1);
-        }
-        rows.push_back(row);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    }
-    while (!rows.empty() && rows.back().empty()) {
-        rows.pop_back();
-    }
-    PixelMap map;
-    map.size = static_cast<int>(rows.size());
-    for (const std::string_view row : rows) {
-        if (row.size() != rows.size()) {
-            return std::nullopt;
-        }
-        for (const char c : row) {
-            if (c == '.') {
-                map.pixels.push_back(-1);
-            } else if (c >= '0' && c <= '9') {
-                map.pixels.push_back(c - '0');
-            } else if (c >= 'A' && c <= 'F') {
-                map.pixels.push_back(c - 'A' + 10);
-            } else if (c >= 'a' && c <= 'f') {
-                map.pixels.push_back(c - 'a' + 10);
-            } else {
-                return std::nullopt;
-            }
-        }
-    }
-    return map;
-}
-
-struct IconDeleter {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-};
-using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
-
-struct DcDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using UniqueDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
-
-struct BitmapDeleter {
-    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
-using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
-
-class SelectedObject {
-  public:
-    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~SelectedObject() { SelectObject(dc_, previous_); }
-    SelectedObject(const SelectedObject&) = delete;
-    SelectedObject& operator=(const SelectedObject&) = delete;
-
-  private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
-// A colour outside the palette, so every pixel left untouched by the icon shows as such.
-constexpr std::uint32_t kBackground = 0x123456;
-
-// What the system draws from the icon at size x size over a kBackground canvas, top row first.
-std::optional<std::vector<std::uint32_t>> DrawOwnIcon(int size) {
-    UniqueIcon icon(
-        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NUMORA),
-                                      IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-    if (!icon) {
-        ADD_FAILURE() << "LoadImageW found no icon, error " << GetLastError();
-        return std::nullopt;
-    }
-    UniqueDc dc(CreateCompatibleDC(nullptr));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size;
-    info.bmiHeader.biHeight = -size;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap canvas(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!dc || !canvas || bits == nullptr) {
-        ADD_FAILURE() << "no drawing surface, error " << GetLastError();
-        return std::nullopt;
-    }
-    const std::size_t count = static_cast<std::size_t>(size) * static_cast<std::size_t>(size);
-    std::span<std::uint32_t> pixels(static_cast<std::uint32_t*>(bits), count);
-    std::fill(pixels.begin(), pixels.end(), kBackground);
-    {
-        SelectedObject selected(dc.get(), canvas.get());
-        if (!DrawIconEx(dc.get(), 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL)) {
-            ADD_FAILURE() << "DrawIconEx failed, error " << GetLastError();
-            return std::nullopt;
-        }
-        GdiFlush();
-    }
-    return std::vector<std::uint32_t>(pixels.begin(), pixels.end());
-}
-
-struct RenderRow {
-    int size;
-    int pixelMapId;
-};
-
-void PrintTo(const RenderRow& row, std::ostream* out) {
-    *out << row.size << "x" << row.size << " against pixel map " << row.pixelMapId;
-}
-
-class IconRendering : public testing::TestWithParam<RenderRow> {};
-
-TEST_P(IconRendering, SystemDrawsThePixelMapWithItsTransparency) {
-    const RenderRow row = GetParam();
-    const std::optional<PixelMap> map =
-        ParsePixelMap(OwnResourceText(RT_RCDATA, MAKEINTRESOURCEW(row.pixelMapId)));
-    ASSERT_TRUE(map.has_value()) << "the pixel map is not a square of 0-F and '.'";
-    ASSERT_EQ(map->size, row.size);
-    // Without both kinds of pixel a swapped mask would go unnoticed.
-    ASSERT_NE(std::count(map->pixels.begin(), map->pixels.end(), -1), 0);
-    ASSERT_NE(std::count(map->pixels.begin(), map->pixels.end(), -1),
-              static_cast<std::ptrdiff_t>(map->pixels.size()));
-
-    const std::optional<std::vector<std::uint32_t>> drawn = DrawOwnIcon(row.size);
-    ASSERT_TRUE(drawn.has_value());
-
-    int wrong = 0;
-    std::ostringstream firstWrong;
-    for (int y = 0; y < row.size; ++y) {
-        for (int x = 0; x < row.size; ++x) {
-            const int index = map->At(x, y);
-            const std::uint32_t expected = index < 0 ? kBackground : kStandardPalette[index];
-            const std::uint32_t actual =
-                (*drawn)[static_cast<std::size_t>(y * row.size + x)] & 0xFFFFFF;
-            if (actual != expected && wrong++ < 8) {
-                firstWrong << " (" << x << "," << y << "): 0x" << std::hex << actual
-                           << " instead of 0x" << expected << std::dec << ";";
-            }
-        }
-    }
-    EXPECT_EQ(wrong, 0) << "pixels drawn wrong, first ones:" << firstWrong.str();
-}
-
-INSTANTIATE_TEST_SUITE_P(BothSizes, IconRendering,
-                         testing::Values(RenderRow{32, IDR_PIXEL_MAP_32},
-                                         RenderRow{16, IDR_PIXEL_MAP_16}),
-                         [](const testing::TestParamInfo<RenderRow>& row) {
-                             return "Size" + std::to_string(row.param.size);
-                         });
 
 }  // namespace
 }  // namespace numora

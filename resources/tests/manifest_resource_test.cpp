@@ -67,19 +67,8 @@ std::optional<std::string_view> Attribute(std::string_view tag, std::string_view
     return std::nullopt;
 }
 
-// The text between the first "<name ...>" and its "</name>".
-std::optional<std::string_view> ElementContent(std::string_view xml, std::string_view name) {
-    const std::vector<std::string_view> tags = StartTags(xml, name);
-    if (tags.empty()) {
-        return std::nullopt;
-    }
-    const std::size_t begin =
-        static_cast<std::size_t>(tags.front().data() - xml.data()) + tags.front().size();
-    const std::size_t end = xml.find(Joined({"</", name, ">"}), begin);
-    if (end == std::string_view::npos) {
-        return std::nullopt;
-    }
-    return xml.substr(begin, end - begin);
+std::wstring Widen(std::string_view ascii) {
+    return std::wstring(ascii.begin(), ascii.end());
 }
 
 struct AttributeRow {
@@ -94,43 +83,6 @@ void ExpectAttributes(std::string_view tag, std::initializer_list<AttributeRow> 
         ASSERT_TRUE(value.has_value()) << "missing in " << tag;
         EXPECT_EQ(*value, row.value);
     }
-}
-
-TEST(ManifestResource, IsTheProcessManifestInUtf8Xml) {
-    const std::string_view text = ManifestText();
-    ASSERT_FALSE(text.empty()) << "no RT_MANIFEST resource under id 1";
-    EXPECT_TRUE(text.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\""));
-    const std::vector<std::string_view> assemblies = StartTags(text, "assembly");
-    ASSERT_EQ(assemblies.size(), 1u);
-    ExpectAttributes(assemblies.front(),
-                     {{"xmlns", "urn:schemas-microsoft-com:asm.v1"}, {"manifestVersion", "1.0"}});
-}
-
-TEST(ManifestResource, NamesTheProgramAsAnX86Win32Assembly) {
-    const std::string_view text = ManifestText();
-    const std::vector<std::string_view> identities = StartTags(text, "assemblyIdentity");
-    // The program's own identity comes first; the others belong to dependencies.
-    ASSERT_FALSE(identities.empty());
-    const std::optional<std::string_view> dependency = ElementContent(text, "dependency");
-    ASSERT_TRUE(dependency.has_value());
-    EXPECT_LT(identities.front().data(), dependency->data());
-    ExpectAttributes(identities.front(), {{"type", "win32"},
-                                          {"name", "Numora"},
-                                          {"version", "1.0.0.0"},
-                                          {"processorArchitecture", "x86"}});
-}
-
-TEST(ManifestResource, DependsOnCommonControlsVersion6Only) {
-    const std::optional<std::string_view> dependency = ElementContent(ManifestText(), "dependency");
-    ASSERT_TRUE(dependency.has_value());
-    const std::vector<std::string_view> identities = StartTags(*dependency, "assemblyIdentity");
-    ASSERT_EQ(identities.size(), 1u);
-    ExpectAttributes(identities.front(), {{"type", "win32"},
-                                          {"name", "Microsoft.Windows.Common-Controls"},
-                                          {"version", "6.0.0.0"},
-                                          {"processorArchitecture", "*"},
-                                          {"publicKeyToken", "6595b64144ccf1df"},
-                                          {"language", "*"}});
 }
 
 TEST(ManifestResource, RunsAsInvokerWithoutUiAccess) {
@@ -171,23 +123,6 @@ const SettingRow kSettings[] = {
     {"dpiAwareness", k2016, "PerMonitorV2, PerMonitor"},
     {"longPathAware", k2016, "true"},
 };
-
-TEST(ManifestResource, WindowsSettingsAskForPerMonitorDpiAndLongPaths) {
-    const std::optional<std::string_view> settings =
-        ElementContent(ManifestText(), "windowsSettings");
-    ASSERT_TRUE(settings.has_value());
-    for (const SettingRow& row : kSettings) {
-        SCOPED_TRACE(testing::Message() << "setting " << row.name);
-        const std::vector<std::string_view> tags = StartTags(*settings, row.name);
-        ASSERT_EQ(tags.size(), 1u);
-        ExpectAttributes(tags.front(), {{"xmlns", row.nameSpace}});
-        EXPECT_EQ(ElementContent(*settings, row.name), std::optional<std::string_view>(row.value));
-    }
-}
-
-std::wstring Widen(std::string_view ascii) {
-    return std::wstring(ascii.begin(), ascii.end());
-}
 
 TEST(ManifestResource, LoaderReportsTheWindowsSettings) {
     for (const SettingRow& row : kSettings) {
