@@ -91,78 +91,6 @@ TEST(Form1Layout, EveryVisibleControlFitsTheNarrowedWindow) {
     }
 }
 
-TEST(Form1Layout, ControlsHaveTheirKindsAndCaptions) {
-    struct Row {
-        std::wstring_view name;
-        ControlKind kind;
-        std::wstring_view caption;
-        int id;
-    };
-    const Row rows[] = {
-        {L"Drive1", ControlKind::DriveList, L"", IDC_DRIVE1},
-        {L"Dir1", ControlKind::FolderList, L"", IDC_DIR1},
-        {L"Text1", ControlKind::TextBox, L"", IDC_TEXT1},
-        {L"Combo1", ControlKind::ComboBox, L"", IDC_COMBO1},
-        {L"Command2", ControlKind::PushButton, L"A", IDC_COMMAND2},
-        {L"Combo2", ControlKind::ComboBox, L"", IDC_COMBO2},
-        {L"Command1", ControlKind::PushButton, L"\u9023\u756a\u5316", IDC_COMMAND1},
-        {L"File1", ControlKind::FileList, L"", IDC_FILE1},
-        {L"Text2", ControlKind::TextBox, L"", IDC_TEXT2},
-        {L"Label1", ControlKind::Label, L"\u57fa\u672c\u540d", IDC_LABEL1},
-    };
-    ASSERT_EQ(std::size(rows), kForm1Controls.size());
-    for (const Row& row : rows) {
-        SCOPED_TRACE(Name(row.name));
-        const ControlLayout& layout = Find(kForm1Controls, row.name);
-        EXPECT_EQ(layout.kind, row.kind);
-        EXPECT_EQ(layout.caption, row.caption);
-        EXPECT_EQ(layout.id, row.id);
-    }
-}
-
-TEST(Form1Layout, RowsLineUpAsDrawn) {
-    // The second row: run button, extension box, case button, digit box, left to right.
-    const std::vector<std::wstring_view> secondRow{L"Command1", L"Combo1", L"Command2", L"Combo2"};
-    for (std::size_t i = 0; i < secondRow.size(); ++i) {
-        const ControlLayout& layout = Find(kForm1Controls, secondRow[i]);
-        SCOPED_TRACE(Name(layout.name));
-        EXPECT_EQ(layout.rect.top, 350);
-        EXPECT_EQ(layout.rect.height, 300);
-        if (i > 0) {
-            EXPECT_GT(layout.rect.left, Find(kForm1Controls, secondRow[i - 1]).rect.Right());
-        }
-    }
-    const ControlLayout& files = Find(kForm1Controls, L"File1");
-    EXPECT_EQ(files.rect.Bottom(), kForm1Window.clientHeightTwips)
-        << "the file list reaches the bottom";
-    EXPECT_EQ(files.rect.Right(), kForm1VisibleRightTwips);
-    const ControlLayout& folders = Find(kForm1Controls, L"Dir1");
-    EXPECT_LT(folders.rect.Right(), files.rect.left) << "left and right columns apart";
-}
-
-TEST(Form1Menu, SubmenusHoldTheirItemsInOrder) {
-    struct Row {
-        std::wstring_view parent;
-        std::vector<std::wstring_view> captions;
-    };
-    const Row rows[] = {
-        {L"", {L"\u30d5\u30a1\u30a4\u30eb", L"\u30d8\u30eb\u30d7"}},
-        {L"mfile", {L"\u7d42\u4e86"}},
-        {L"mhelp",
-         {L"\u30d0\u30fc\u30b8\u30e7\u30f3\u60c5\u5831", L"-", L"Numora\u306b\u3064\u3044\u3066"}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(Name(row.parent));
-        std::vector<std::wstring_view> captions;
-        for (const MenuItemLayout& item : kForm1Menu) {
-            if (item.parent == row.parent) {
-                captions.push_back(item.caption);
-            }
-        }
-        EXPECT_EQ(captions, row.captions);
-    }
-}
-
 TEST(Form1Menu, ItemsCarryTheirCommandIdsAndNoKeys) {
     std::set<int> commandIds;
     for (const MenuItemLayout& item : kForm1Menu) {
@@ -188,35 +116,6 @@ TEST(Form1Menu, ItemsCarryTheirCommandIdsAndNoKeys) {
 
 TEST(Form2Layout, IsWellFormed) {
     ExpectWellFormed(kForm2Controls, kForm2Window);
-}
-
-TEST(Form2Layout, ControlsMatchTheAboutWindow) {
-    struct Row {
-        std::wstring_view name;
-        ControlKind kind;
-        TwipsRect rect;
-        int tabIndex;
-    };
-    const Row rows[] = {
-        {L"Image1", ControlKind::Image, {120, 240, 510, 510}, kNotInTabOrder},
-        {L"Label1", ControlKind::Label, {960, 360, 1935, 225}, 0},
-        {L"Command1", ControlKind::PushButton, {1680, 2400, 1215, 375}, 1},
-        {L"lblVersion", ControlKind::Label, {960, 840, 2445, 225}, 2},
-        {L"lblDisclaimer", ControlKind::Label, {960, 1320, 1710, 225}, 3},
-        {L"Label2", ControlKind::Label, {360, 1800, 3975, 225}, 4},
-    };
-    ASSERT_EQ(std::size(rows), kForm2Controls.size());
-    for (const Row& row : rows) {
-        SCOPED_TRACE(Name(row.name));
-        const ControlLayout& layout = Find(kForm2Controls, row.name);
-        EXPECT_EQ(layout.kind, row.kind);
-        EXPECT_EQ(layout.rect.left, row.rect.left);
-        EXPECT_EQ(layout.rect.top, row.rect.top);
-        EXPECT_EQ(layout.rect.width, row.rect.width);
-        EXPECT_EQ(layout.rect.height, row.rect.height);
-        EXPECT_EQ(layout.tabIndex, row.tabIndex);
-        EXPECT_EQ(layout.tabStop, row.kind == ControlKind::PushButton) << "only OK takes the focus";
-    }
 }
 
 TEST(Form2Layout, TextsAreTheProgramsOwn) {

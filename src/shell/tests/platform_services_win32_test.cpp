@@ -155,29 +155,6 @@ TEST(MenuBuilder, BuildsTheMenuBarFromTheTable) {
                   L"-#0", L"Numora\u306b\u3064\u3044\u3066#" + std::to_wstring(IDM_MFIL)}));
 }
 
-TEST(ControlFactory, PlacesEveryControlAtItsLayoutRectangle) {
-    TestParent parent;
-    for (const ControlLayout& layout : kForm1Controls) {
-        SCOPED_TRACE(Narrow(layout.name));
-        const HWND control = parent.Create(layout);
-        RECT rect{};
-        GetWindowRect(control, &rect);
-        MapWindowPoints(HWND_DESKTOP, parent.Handle(), reinterpret_cast<POINT*>(&rect), 2);
-        const PixelRect expected = ToPixels(layout.rect, 96);
-        EXPECT_EQ(rect.left, expected.left);
-        EXPECT_EQ(rect.top, expected.top);
-        EXPECT_EQ(rect.right - rect.left, expected.width);
-        EXPECT_EQ(rect.bottom - rect.top, expected.height) << "a closed combo box too";
-        EXPECT_EQ(GetDlgCtrlID(control), layout.id);
-        const LONG style = GetWindowLongW(control, GWL_STYLE);
-        EXPECT_EQ((style & WS_TABSTOP) != 0, layout.tabStop);
-        wchar_t caption[64] = {};
-        GetWindowTextW(control, caption, static_cast<int>(std::size(caption)));
-        EXPECT_EQ(std::wstring_view(caption), layout.caption);
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), parent.Font());
-    }
-}
-
 TEST(ControlFactory, ListsAndCombosHaveTheirStyles) {
     struct Row {
         std::size_t index;
