@@ -62,6 +62,9 @@ FolderListWin32::FolderListWin32(HWND list, const std::wstring& initialFolder) :
 void FolderListWin32::SetPath(const std::wstring& path) {
     // Both reads come before any change, so a failure keeps the path and the rows.
     std::wstring opened = ResolveOpenableFolder(path);
+    if (opened == path_ && !rows_.empty()) {
+        return;  // no change: the rows already show it (start-up writes the folder it opened at)
+    }
     std::vector<FolderRow> rows = FolderTreeRows(opened, ListSubfolders(opened));
     ShowRows(std::move(rows));
     const bool changed = opened != path_;
