@@ -1,5 +1,7 @@
-// Start-up of numora.exe to its main window shown, against a minimal Win32 window
-// program started the same way, alternating, with the wineserver already warm.
+// Start-up of numora.exe to its main window shown, against a program that shows
+// the same standard controls, menu and tooltip control with nothing filled, and
+// against a bare Win32 window; all started the same way, in turn, with the
+// wineserver already warm.
 #include <windows.h>
 
 #include <cstdio>
@@ -39,20 +41,30 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring folder = work + L"\\startup";
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring numora = OwnFolder() + L"..\\src\\shell\\numora.exe";
+    const std::wstring sameControls = OwnFolder() + L"same_controls_window.exe";
     const std::wstring minimal = OwnFolder() + L"minimal_window.exe";
+    constexpr const wchar_t* kSameControlsClass = L"NumoraBenchSameControls";
+    constexpr const wchar_t* kMinimalClass = L"NumoraBenchMinimal";
 
     SecondsToVisibleWindow(numora, NUMORA_FORM1_CLASS, folder);  // warm-up
-    SecondsToVisibleWindow(minimal, L"NumoraBenchMinimal", folder);
+    SecondsToVisibleWindow(sameControls, kSameControlsClass, folder);
+    SecondsToVisibleWindow(minimal, kMinimalClass, folder);
 
-    std::vector<double> numoraTimes, minimalTimes;
-    for (int round = 0; round < 7; ++round) {
+    std::vector<double> numoraTimes, sameControlsTimes, minimalTimes;
+    for (int round = 0; round < 9; ++round) {
         numoraTimes.push_back(SecondsToVisibleWindow(numora, NUMORA_FORM1_CLASS, folder));
-        minimalTimes.push_back(SecondsToVisibleWindow(minimal, L"NumoraBenchMinimal", folder));
+        sameControlsTimes.push_back(
+            SecondsToVisibleWindow(sameControls, kSameControlsClass, folder));
+        minimalTimes.push_back(SecondsToVisibleWindow(minimal, kMinimalClass, folder));
     }
     const double numoraMedian = Median(numoraTimes);
+    const double sameControlsMedian = Median(sameControlsTimes);
     const double minimalMedian = Median(minimalTimes);
-    std::printf("start-up to window shown: numora %.1f ms, minimal window %.1f ms (median of 7)\n",
-                numoraMedian * 1000, minimalMedian * 1000);
-    PrintRatio("startup", numoraMedian, minimalMedian);
+    std::printf(
+        "start-up to window shown (median of 9): numora %.1f ms, same controls unfilled %.1f ms, "
+        "bare window %.1f ms\n",
+        numoraMedian * 1000, sameControlsMedian * 1000, minimalMedian * 1000);
+    std::printf("numora against a bare window: %.3f\n", numoraMedian / minimalMedian);
+    PrintRatio("startup_same_controls", numoraMedian, sameControlsMedian);
     return 0;
 }

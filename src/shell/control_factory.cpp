@@ -8,13 +8,6 @@
 #include "shell/twips.h"
 
 namespace numora {
-namespace {
-
-struct ControlClass {
-    const wchar_t* className;
-    DWORD style;
-    DWORD exStyle;
-};
 
 ControlClass ClassFor(ControlKind kind) {
     constexpr DWORD kListBox = WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
@@ -40,6 +33,8 @@ ControlClass ClassFor(ControlKind kind) {
     }
     return {WC_STATICW, 0, 0};
 }
+
+namespace {
 
 bool IsComboBox(ControlKind kind) {
     return kind == ControlKind::DriveList || kind == ControlKind::ComboBox;

@@ -1,0 +1,67 @@
+// The fair baseline of the start-up benchmark: the main window's standard
+// controls, menu and tooltip control at the same places, under the same
+// manifest, with nothing filled and no handlers.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "shell/control_factory.h"
+#include "shell/form1_layout.h"
+#include "shell/menu_builder.h"
+#include "shell/twips.h"
+
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+LRESULT CALLBACK BaselineProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    using namespace numora;
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = BaselineProcedure;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = L"NumoraBenchSameControls";
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    RegisterClassW(&windowClass);
+
+    const int dpi = 96;
+    RECT outer{TwipsToPixels(kForm1ClientScreenLeftTwips, dpi),
+               TwipsToPixels(kForm1ClientScreenTopTwips, dpi),
+               TwipsToPixels(kForm1ClientScreenLeftTwips + kForm1Window.clientWidthTwips, dpi),
+               TwipsToPixels(kForm1ClientScreenTopTwips + kForm1Window.clientHeightTwips, dpi)};
+    AdjustWindowRectEx(&outer, kStyle, TRUE, 0);
+    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Numora", kStyle, outer.left,
+                                  outer.top, outer.right - outer.left, outer.bottom - outer.top,
+                                  nullptr, BuildMenuBar(kForm1Menu).release(), instance, nullptr);
+    for (const ControlLayout& layout : kForm1Controls) {
+        const ControlClass kind = ClassFor(layout.kind);
+        const PixelRect place = ToPixels(layout.rect, dpi);
+        const std::wstring caption(layout.caption);
+        CreateWindowExW(kind.exStyle, kind.className, caption.c_str(),
+                        WS_CHILD | WS_VISIBLE | kind.style, place.left, place.top, place.width,
+                        place.height, window, nullptr, instance, nullptr);
+    }
+    CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
