@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "shell/control_factory.h"
-#include "shell/file_list_win32.h"
-#include "shell/form1_layout.h"
+#include "shell/layouts.h"
+#include "shell/list_controls.h"
 #include "support/bench_folders.h"
 #include "support/bench_stats.h"
 

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "browse/directory_reader.h"
-#include "browse/file_listing.h"
+#include "browse/listing.h"
 #include "support/bench_folders.h"
 #include "support/bench_stats.h"
 

@@ -15,28 +15,23 @@ if(BUILD_TESTING)
   endif()
 endif()
 
-# The temp-folder fixture shared by the tests that touch real files.
-if(BUILD_TESTING AND WIN32)
-  add_library(numora_test_support STATIC ${PROJECT_SOURCE_DIR}/tests/support/temp_folder.cpp)
-  target_include_directories(numora_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests
-                                                 PRIVATE ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(numora_test_support PRIVATE numora_options)
-endif()
-
-# numora_add_test(NAME SOURCES ... LIBRARIES ...): one test program, one ctest entry.
+# numora_add_test(NAME SOURCES ... [WIN32_SOURCES ...] LIBRARIES ... [WIN32_LIBRARIES ...]):
+# one test program, one ctest entry; the WIN32_ parts join it in the Windows builds.
 function(numora_add_test name)
   if(NOT BUILD_TESTING)
     return()
   endif()
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
+  cmake_parse_arguments(ARG "" "" "SOURCES;WIN32_SOURCES;LIBRARIES;WIN32_LIBRARIES" ${ARGN})
   if(WIN32)
     # -municode programs start at wmain, which gtest_main does not provide.
-    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/gtest_wmain.cpp)
-    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} gtest numora_options)
+    add_executable(${name} ${ARG_SOURCES} ${ARG_WIN32_SOURCES}
+                           ${PROJECT_SOURCE_DIR}/tests/support/gtest_wmain.cpp)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} ${ARG_WIN32_LIBRARIES} gtest)
   else()
-    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} gtest_main numora_options)
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} gtest_main)
   endif()
+  target_link_libraries(${name} PRIVATE numora_options)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)

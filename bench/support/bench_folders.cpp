@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "browse/directory_reader_find.h"
 #include "browse/folder_path.h"
+#include "browse/listing.h"
 #include "support/bench_stats.h"
 
 namespace numora::bench {

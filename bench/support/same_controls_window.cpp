@@ -6,9 +6,8 @@
 #include <commctrl.h>
 
 #include "shell/control_factory.h"
-#include "shell/form1_layout.h"
-#include "shell/menu_builder.h"
-#include "shell/twips.h"
+#include "shell/layouts.h"
+#include "shell/metrics.h"
 
 namespace {
 

@@ -1,6 +1,9 @@
-// Small views of the standard controls that the handlers read and write.
+// What the handlers expect of the window's controls: small views that the
+// Win32 layer implements and the tests fake. A failed operation throws
+// std::system_error.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace numora {
@@ -35,6 +38,37 @@ class LetterCase {
     virtual ~LetterCase() = default;
     virtual std::wstring Upper(const std::wstring& text) const = 0;
     virtual std::wstring Lower(const std::wstring& text) const = 0;
+};
+
+class DriveList {
+  public:
+    virtual ~DriveList() = default;
+    // The chosen drive as a text the folder list's SetPath accepts ("c:" or "c: [LABEL]").
+    virtual std::wstring Drive() const = 0;
+    // Selects the drive of a full path; raises no change notification.
+    virtual void SetDrive(const std::wstring& fullPath) = 0;
+};
+
+class FolderList {
+  public:
+    virtual ~FolderList() = default;
+    // "c:\" for a root, otherwise no trailing backslash; drive letter in lower case.
+    virtual std::wstring Path() const = 0;
+    // A drive text opens that drive's current directory; a full path opens that folder.
+    // Throws when the folder cannot be opened, keeping the path. Notifies on every change.
+    virtual void SetPath(const std::wstring& path) = 0;
+};
+
+class FileList {
+  public:
+    virtual ~FileList() = default;
+    virtual void SetPath(const std::wstring& folder) = 0;      // re-reads at once
+    virtual void SetPattern(const std::wstring& pattern) = 0;  // re-reads at once
+    virtual std::int16_t ListCount() const = 0;
+    virtual std::wstring List(std::int16_t index) const = 0;
+    virtual void Refresh() = 0;
+    // Empties the list (used when its folder cannot be read).
+    virtual void Clear() = 0;
 };
 
 }  // namespace numora

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "browse/controls.h"
-#include "browse/list_controls.h"
 
 namespace numora {
 

@@ -1,6 +1,8 @@
 // Window-free text rules of the drive and folder lists.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +15,13 @@ std::optional<wchar_t> DriveLetterOf(const std::wstring& text);
 
 // "c: [SYSTEM]" for a labelled drive, "c:" without a label.
 std::wstring DriveDisplayText(wchar_t driveLetter, const std::wstring& volumeLabel);
+
+// The drive list's entries for the drives present (bit 0 is a:), in letter
+// order. Only fixed drives' labels are read: a network or removable drive can
+// keep the list waiting for seconds, or have the system ask for a disk.
+std::vector<std::wstring> DriveEntries(std::uint32_t presentDrives,
+                                       const std::function<bool(wchar_t)>& isFixed,
+                                       const std::function<std::wstring(wchar_t)>& readLabel);
 
 // The folder list's form of a full path: a root is exactly "c:\", any other
 // folder has no trailing backslash; the drive letter in lower case, the rest as given.

@@ -1,6 +1,7 @@
 #include "browse/navigation_handlers.h"
 
-#include "browse/control_error.h"
+#include <exception>
+#include <system_error>
 
 namespace numora {
 
@@ -18,7 +19,7 @@ void Drive1_Change(DriveList& drive1, FolderList& dir1, UserNotice& notice) {
 void Dir1_Change(FolderList& dir1, FileList& file1, UserNotice& notice) {
     try {
         file1.SetPath(dir1.Path());
-    } catch (const ControlError&) {
+    } catch (const std::system_error&) {
         file1.Clear();
         notice.BeepAndShowInformation(kFolderUnreadableText);
     }
@@ -27,7 +28,7 @@ void Dir1_Change(FolderList& dir1, FileList& file1, UserNotice& notice) {
 void OpenFolderInList(FolderList& dir1, const std::wstring& folder, UserNotice& notice) {
     try {
         dir1.SetPath(folder);
-    } catch (const ControlError&) {
+    } catch (const std::system_error&) {
         notice.BeepAndShowInformation(kFolderUnreadableText);
     }
 }
@@ -35,7 +36,7 @@ void OpenFolderInList(FolderList& dir1, const std::wstring& folder, UserNotice& 
 void RefreshFileList(FileList& file1, UserNotice& notice) {
     try {
         file1.Refresh();
-    } catch (const ControlError&) {
+    } catch (const std::system_error&) {
         file1.Clear();
         notice.BeepAndShowInformation(kFolderUnreadableText);
     }

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "browse/controls.h"
-#include "browse/list_controls.h"
 
 namespace numora {
 

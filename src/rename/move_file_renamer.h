@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "rename/file_renamer.h"
+#include "rename/renaming_run.h"
 
 namespace numora {
 

@@ -7,9 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "rename/file_renamer.h"
-
 namespace numora {
+
+struct RenameOutcome {
+    bool succeeded = false;
+    std::uint32_t errorCode = 0;  // the system's error code when it failed
+};
+
+// The one file-system operation a run needs, injected so that the engine stays
+// free of windows.h: renames oldName to newName (full paths). Must fail,
+// replacing nothing, when newName exists or oldName does not.
+using RenameFile =
+    std::function<RenameOutcome(const std::wstring& oldName, const std::wstring& newName)>;
 
 enum class RunExit { NoFiles, Finished };
 

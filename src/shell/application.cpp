@@ -5,14 +5,8 @@
 #include <cwchar>
 #include <iterator>
 
-#include "browse/control_error.h"
-#include "shell/dpi.h"
-
 namespace numora {
 namespace {
-
-// Posted when a window has closed: its object can go once its messages are over.
-constexpr UINT kDiscardClosedWindows = WM_APP + 1;
 
 HICON ProgramIcon(int systemMetricX, int systemMetricY) {
     // Shared icons belong to the system; nothing to free.
@@ -41,7 +35,9 @@ Application::~Application() {
 }
 
 int Application::Run() {
-    EnablePerMonitorDpiAwareness();
+    // The program tells of a drive that is not ready itself; the system must not
+    // ask for a disk first.
+    SetErrorMode(SEM_FAILCRITICALERRORS);
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
@@ -52,7 +48,7 @@ int Application::Run() {
     // overlapped window it is created without a round of size-limit queries.
     if (CreateWindowExW(0, NUMORA_APP_CLASS, L"Numora", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                         GetModuleHandleW(nullptr), this) == nullptr) {
-        throw ControlError("The application window could not be created.", GetLastError());
+        ThrowLastError("The application window could not be created.");
     }
     form1_ = std::make_unique<Form1>(*this, instances_, *this);
     form1_->Create(hwnd_);
@@ -66,18 +62,9 @@ int Application::Run() {
 void Application::RegisterWindowClasses() {
     const HICON bigIcon = ProgramIcon(SM_CXICON, SM_CYICON);
     const HICON smallIcon = ProgramIcon(SM_CXSMICON, SM_CYSMICON);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = bigIcon;
-    windowClass.hIconSm = smallIcon;
-    windowClass.lpszClassName = NUMORA_APP_CLASS;
-    if (RegisterClassExW(&windowClass) == 0) {
-        throw ControlError("The application's class could not be registered.", GetLastError());
-    }
-    Form1::RegisterWindowClass(bigIcon, smallIcon);
-    Form2::RegisterWindowClass(bigIcon, smallIcon);
+    Application::RegisterWindowClass(NUMORA_APP_CLASS, bigIcon, smallIcon);
+    Form1::RegisterWindowClass(NUMORA_FORM1_CLASS, bigIcon, smallIcon);
+    Form2::RegisterWindowClass(NUMORA_FORM2_CLASS, bigIcon, smallIcon);
 }
 
 int Application::MessageLoop() {
@@ -88,7 +75,7 @@ int Application::MessageLoop() {
             return static_cast<int>(message.wParam);
         }
         if (got == -1) {
-            throw ControlError("The message queue failed.", GetLastError());
+            ThrowLastError("The message queue failed.");
         }
         const HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
         if (root != nullptr && form1_ && root == form1_->Handle()) {

@@ -8,12 +8,11 @@
 #include <memory>
 #include <vector>
 
-#include "shell/form1_handlers.h"
 #include "shell/form1_window.h"
 #include "shell/form2_window.h"
-#include "shell/instance_rule_win32.h"
+#include "shell/form_handlers.h"
+#include "shell/platform_services.h"
 #include "shell/window_base.h"
-#include "shell/window_lifetime.h"
 
 namespace numora {
 

@@ -16,13 +16,28 @@ class ComboChoice {
     explicit ComboChoice(DroppedListPolicy policy) : policy_(policy) {}
 
     // CBN_SELENDOK: the list closed on an entry, or a closed list's entry changed.
-    bool OnSelEndOk(bool hasSelection);
+    bool OnSelEndOk(bool hasSelection) { return Choose(hasSelection); }
+
     // CBN_SELCHANGE.
-    bool OnSelChange(bool listDropped, bool hasSelection);
+    bool OnSelChange(bool listDropped, bool hasSelection) {
+        if (listDropped && policy_ == DroppedListPolicy::ChooseOnClose) {
+            return false;
+        }
+        return Choose(hasSelection);
+    }
+
     // Called once the user action that produced a choice has been fully handled.
     void OnActionHandled() { choiceMade_ = false; }
 
   private:
+    bool Choose(bool hasSelection) {
+        if (!hasSelection || choiceMade_) {
+            return false;
+        }
+        choiceMade_ = true;
+        return true;
+    }
+
     DroppedListPolicy policy_;
     bool choiceMade_ = false;
 };

@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 
-#include "browse/control_error.h"
-#include "shell/twips.h"
+#include "shell/metrics.h"
 
 namespace numora {
 
@@ -113,7 +113,7 @@ HWND CreateLayoutControl(HWND parent, const ControlLayout& layout, int dpi, HFON
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
                                    GetModuleHandleW(nullptr), nullptr);
     if (control == nullptr) {
-        throw ControlError("A control could not be created.", GetLastError());
+        ThrowLastError("A control could not be created.");
     }
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (IsComboBox(layout.kind)) {
@@ -132,6 +132,63 @@ void PlaceLayoutControl(HWND control, const ControlLayout& layout, int dpi, Comb
     if (IsComboBox(layout.kind)) {
         FitClosedComboHeight(control, place.height, fit);
     }
+}
+
+void RelayoutForDpi(HWND window, const RECT& suggested, int dpi, std::span<const HWND> controls,
+                    std::span<const ControlLayout> layouts, UniqueFont& font) {
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    UniqueFont scaled = CreateMessageFont(dpi);
+    ComboFieldFit comboFit;
+    for (std::size_t index = 0; index < controls.size(); ++index) {
+        SendMessageW(controls[index], WM_SETFONT, reinterpret_cast<WPARAM>(scaled.get()), TRUE);
+        PlaceLayoutControl(controls[index], layouts[index], dpi, &comboFit);
+    }
+    font = std::move(scaled);  // the old font only once no control uses it
+}
+
+namespace {
+
+void CheckMenuCall(BOOL succeeded) {
+    if (succeeded == FALSE) {
+        ThrowLastError("The menu could not be built.");
+    }
+}
+
+UniqueMenu BuildSubmenu(std::span<const MenuItemLayout> items, std::wstring_view parent) {
+    UniqueMenu submenu(CreatePopupMenu());
+    CheckMenuCall(submenu != nullptr);
+    for (const MenuItemLayout& item : items) {
+        if (item.parent != parent) {
+            continue;
+        }
+        if (item.caption == kMenuSeparatorCaption) {
+            CheckMenuCall(AppendMenuW(submenu.get(), MF_SEPARATOR, 0, nullptr));
+        } else {
+            const std::wstring caption(item.caption);
+            CheckMenuCall(AppendMenuW(submenu.get(), MF_STRING, static_cast<UINT_PTR>(item.id),
+                                      caption.c_str()));
+        }
+    }
+    return submenu;
+}
+
+}  // namespace
+
+UniqueMenu BuildMenuBar(std::span<const MenuItemLayout> items) {
+    UniqueMenu bar(CreateMenu());
+    CheckMenuCall(bar != nullptr);
+    for (const MenuItemLayout& item : items) {
+        if (!item.parent.empty()) {
+            continue;
+        }
+        UniqueMenu submenu = BuildSubmenu(items, item.name);
+        const std::wstring caption(item.caption);
+        CheckMenuCall(AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(submenu.get()),
+                                  caption.c_str()));
+        submenu.release();  // the bar owns it now
+    }
+    return bar;
 }
 
 }  // namespace numora

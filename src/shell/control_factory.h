@@ -1,11 +1,14 @@
-// Creates and places a window's controls from its layout table.
+// Builds a window's controls and menu bar from its layout tables, and lays the
+// controls out again when the window's DPI changes.
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
+#include <span>
 
-#include "shell/layout_types.h"
+#include "shell/layouts.h"
+#include "shell/win32.h"
 
 namespace numora {
 
@@ -41,8 +44,18 @@ class ComboFieldFit {
 HWND CreateLayoutControl(HWND parent, const ControlLayout& layout, int dpi, HFONT font,
                          ComboFieldFit* fit = nullptr);
 
-// Moves and sizes the control to its layout rectangle at `dpi`.
+// Moves and sizes the control to its layout rectangle at `dpi`; a combo box's
+// closed height is the layout's.
 void PlaceLayoutControl(HWND control, const ControlLayout& layout, int dpi,
                         ComboFieldFit* fit = nullptr);
+
+// Moves the window to the rectangle the system suggests for its new DPI, then
+// gives its controls a new font and their places at that DPI.
+void RelayoutForDpi(HWND window, const RECT& suggested, int dpi, std::span<const HWND> controls,
+                    std::span<const ControlLayout> layouts, UniqueFont& font);
+
+// Entries whose parent is empty go on the bar; the others into their parent's
+// submenu in table order. Throws when the window system refuses a menu.
+UniqueMenu BuildMenuBar(std::span<const MenuItemLayout> items);
 
 }  // namespace numora

@@ -5,32 +5,21 @@
 #include <string>
 #include <utility>
 
-#include "browse/control_error.h"
 #include "browse/extension_handlers.h"
+#include "browse/listing.h"
 #include "browse/navigation_handlers.h"
 #include "rename/move_file_renamer.h"
 #include "shell/combo_choice.h"
 #include "shell/control_factory.h"
-#include "shell/dpi.h"
-#include "shell/drive_list_win32.h"
-#include "shell/file_list_win32.h"
-#include "shell/folder_list_win32.h"
-#include "shell/letter_case_win32.h"
-#include "shell/menu_builder.h"
-#include "shell/message_font.h"
-#include "shell/standard_controls_win32.h"
-#include "shell/tooltips.h"
-#include "shell/twips.h"
-#include "shell/user_notice_win32.h"
+#include "shell/list_controls.h"
+#include "shell/metrics.h"
+#include "shell/standard_controls.h"
 
 namespace numora {
 namespace {
 
 constexpr DWORD kForm1Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kForm1ExStyle = 0;
-
-// Posted after a combo box's notifications, so all of one user action have arrived.
-constexpr UINT kComboActionHandled = WM_APP + 1;
 
 // The folder indentation of one tree level, in pixels at 96 DPI.
 constexpr int kFolderIndentAt96Dpi = 12;
@@ -43,14 +32,6 @@ std::size_t IndexOf(std::wstring_view name) {
         throw std::invalid_argument("The main window has no such control.");
     }
     return static_cast<std::size_t>(found - kForm1Controls.begin());
-}
-
-std::wstring CurrentDirectory() {
-    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
-    std::wstring folder(needed, L'\0');
-    const DWORD length = GetCurrentDirectoryW(needed, folder.data());
-    folder.resize(length < needed ? length : 0);
-    return folder;
 }
 
 // The outer rectangle that puts the client area's origin at its fixed place on
@@ -82,10 +63,9 @@ bool IsDropped(HWND combo) {
 
 }  // namespace
 
-// Everything that exists only once the controls do.
-struct Form1::Parts {
-    Parts(Form1& form, const std::wstring& startFolder)
-        : drive1(form.Control(L"Drive1")),
+struct Form1::Adapters {
+    Adapters(Form1& form, const std::wstring& startFolder)
+        : drive1(form.Control(L"Drive1"), startFolder),
           dir1(form.Control(L"Dir1"), startFolder),
           file1(form.Control(L"File1"), std::wstring(kInitialFilePattern)),
           text1(form.Control(L"Text1")),
@@ -130,11 +110,6 @@ Form1::~Form1() {
     }
 }
 
-void Form1::RegisterWindowClass(HICON bigIcon, HICON smallIcon) {
-    RegisterFormClass(NUMORA_FORM1_CLASS, bigIcon, smallIcon,
-                      "The main window's class could not be registered.");
-}
-
 void Form1::Create(HWND owner) {
     UniqueMenu menu = BuildMenuBar(kForm1Menu);
     const std::wstring caption(kForm1Window.caption);
@@ -145,7 +120,7 @@ void Form1::Create(HWND owner) {
     if (CreateWindowExW(kForm1ExStyle, NUMORA_FORM1_CLASS, caption.c_str(), kForm1Style, outer.left,
                         outer.top, outer.right - outer.left, outer.bottom - outer.top, owner,
                         menu.get(), GetModuleHandleW(nullptr), this) == nullptr) {
-        throw ControlError("The main window could not be created.", GetLastError());
+        ThrowLastError("The main window could not be created.");
     }
     menu.release();  // the window owns it now
     dpi_ = WindowDpi(hwnd_);
@@ -158,13 +133,13 @@ void Form1::Create(HWND owner) {
         controls_[index] =
             CreateLayoutControl(hwnd_, kForm1Controls[index], dpi_, font_.get(), &comboFit);
     }
-    parts_ = std::make_unique<Parts>(*this, CurrentDirectory());
+    adapters_ = std::make_unique<Adapters>(*this, CurrentDirectory());
     ApplyFont();
     lastFocus_ = controls_.front();
 }
 
 LoadOutcome Form1::Load() {
-    return Form_Load(parts_->view, instances_);
+    return Form_Load(adapters_->view, instances_);
 }
 
 void Form1::Show() {
@@ -173,8 +148,8 @@ void Form1::Show() {
 }
 
 void Form1::RelayMouseMessage(const MSG& message) {
-    if (parts_ && message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
-        parts_->tips.Relay(message);
+    if (adapters_ && message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
+        adapters_->tips.Relay(message);
     }
 }
 
@@ -186,8 +161,8 @@ void Form1::PlaceWindow() {
 
 void Form1::ApplyFont() {
     const int lineHeight = FontLineHeight(hwnd_, font_.get());
-    parts_->dir1.SetRowHeight(lineHeight + MulDiv(2, dpi_, kDefaultDpi));
-    parts_->dir1.SetIndentStep(MulDiv(kFolderIndentAt96Dpi, dpi_, kDefaultDpi));
+    adapters_->dir1.SetRowHeight(lineHeight + MulDiv(2, dpi_, kDefaultDpi));
+    adapters_->dir1.SetIndentStep(MulDiv(kFolderIndentAt96Dpi, dpi_, kDefaultDpi));
 }
 
 HWND Form1::Control(std::wstring_view name) const {
@@ -199,12 +174,12 @@ void Form1::SetOuterWidthTwips(int twips) {
     if (GetWindowRect(hwnd_, &outer) == FALSE ||
         SetWindowPos(hwnd_, nullptr, 0, 0, TwipsToPixels(twips, dpi_), outer.bottom - outer.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) == FALSE) {
-        throw ControlError("The main window's width could not be set.", GetLastError());
+        ThrowLastError("The main window's width could not be set.");
     }
 }
 
 void Form1::SetToolTip(const std::wstring& controlName, const std::wstring& text) {
-    parts_->tips.SetText(Control(controlName), text);
+    adapters_->tips.SetText(Control(controlName), text);
 }
 
 void Form1::SetMousePointer(MousePointer pointer) {
@@ -213,7 +188,7 @@ void Form1::SetMousePointer(MousePointer pointer) {
 
 void Form1::Unload() {
     if (DestroyWindow(hwnd_) == FALSE) {
-        throw ControlError("The main window could not be closed.", GetLastError());
+        ThrowLastError("The main window could not be closed.");
     }
 }
 
@@ -226,8 +201,8 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
         case WM_DRAWITEM:
-            if (parts_ && wParam == IDC_DIR1) {
-                parts_->dir1.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            if (adapters_ && wParam == IDC_DIR1) {
+                adapters_->dir1.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
                 return TRUE;
             }
             break;
@@ -252,19 +227,19 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Form1::OnCommand(int id, int code, HWND control) {
-    if (!parts_) {
+    if (!adapters_) {
         return;
     }
-    Parts& parts = *parts_;
+    Adapters& adapters = *adapters_;
     switch (id) {
         case IDC_COMMAND1:
             if (code == BN_CLICKED) {
-                Command1_Click(parts.view, parts.renameFile);
+                Command1_Click(adapters.view, adapters.renameFile);
             }
             break;
         case IDC_COMMAND2:
             if (code == BN_CLICKED) {
-                Command2_Click(parts.command2, parts.combo1, parts.letterCase);
+                Command2_Click(adapters.command2, adapters.combo1, adapters.letterCase);
             }
             break;
         case IDC_COMBO1:
@@ -275,8 +250,8 @@ void Form1::OnCommand(int id, int code, HWND control) {
             break;
         case IDC_DIR1:
             if (code == LBN_DBLCLK && control != nullptr) {
-                if (const auto folder = parts.dir1.SelectedRowFolder()) {
-                    OpenFolderInList(parts.dir1, *folder, parts.notice);
+                if (const auto folder = adapters.dir1.SelectedRowFolder()) {
+                    OpenFolderInList(adapters.dir1, *folder, adapters.notice);
                 }
             }
             break;
@@ -295,13 +270,13 @@ void Form1::OnCommand(int id, int code, HWND control) {
 }
 
 void Form1::OnCombo1Notify(int code) {
-    Parts& parts = *parts_;
+    Adapters& adapters = *adapters_;
     const HWND combo = Control(L"Combo1");
     bool chosen = false;
     if (code == CBN_SELENDOK) {
-        chosen = parts.combo1Choice.OnSelEndOk(HasSelection(combo));
+        chosen = adapters.combo1Choice.OnSelEndOk(HasSelection(combo));
     } else if (code == CBN_SELCHANGE) {
-        chosen = parts.combo1Choice.OnSelChange(IsDropped(combo), HasSelection(combo));
+        chosen = adapters.combo1Choice.OnSelChange(IsDropped(combo), HasSelection(combo));
     } else {
         return;
     }
@@ -310,29 +285,29 @@ void Form1::OnCombo1Notify(int code) {
         // The box puts the entry into its text only after this notification; the
         // handler must already see it there.
         const int selected = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
-        parts.combo1.SetText(parts.combo1.List(selected));
-        Combo1_Click(parts.combo1, parts.command2, parts.file1);
+        adapters.combo1.SetText(adapters.combo1.List(selected));
+        Combo1_Click(adapters.combo1, adapters.command2, adapters.file1);
     }
 }
 
 void Form1::OnDrive1Notify(int code) {
-    Parts& parts = *parts_;
+    Adapters& adapters = *adapters_;
     if (code == CBN_SELENDOK || code == CBN_SELCHANGE) {
         PostMessageW(hwnd_, kComboActionHandled, IDC_DRIVE1, 0);
     }
-    if (parts.drive1.OnNotify(static_cast<WORD>(code))) {
-        Drive1_Change(parts.drive1, parts.dir1, parts.notice);
+    if (adapters.drive1.OnNotify(static_cast<WORD>(code))) {
+        Drive1_Change(adapters.drive1, adapters.dir1, adapters.notice);
     }
 }
 
 void Form1::OnComboActionHandled(int id) {
-    if (!parts_) {
+    if (!adapters_) {
         return;
     }
     if (id == IDC_COMBO1) {
-        parts_->combo1Choice.OnActionHandled();
+        adapters_->combo1Choice.OnActionHandled();
     } else if (id == IDC_DRIVE1) {
-        parts_->drive1.OnActionHandled();
+        adapters_->drive1.OnActionHandled();
     }
 }
 
@@ -368,19 +343,10 @@ LRESULT Form1::OnSetCursor(WPARAM wParam, LPARAM lParam) {
 
 void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi;
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!parts_) {
-        return;
+    RelayoutForDpi(hwnd_, suggested, dpi_, controls_, kForm1Controls, font_);
+    if (adapters_) {
+        ApplyFont();
     }
-    UniqueFont font = CreateMessageFont(dpi_);
-    ComboFieldFit comboFit;
-    for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
-        SendMessageW(controls_[index], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-        PlaceLayoutControl(controls_[index], kForm1Controls[index], dpi_, &comboFit);
-    }
-    font_ = std::move(font);  // the old font only once no control uses it
-    ApplyFont();
 }
 
 void Form1::OnDestroyed() {

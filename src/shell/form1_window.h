@@ -8,12 +8,11 @@
 #include <memory>
 #include <string_view>
 
-#include "shell/form1_handlers.h"
-#include "shell/form1_layout.h"
-#include "shell/mouse_pointer.h"
-#include "shell/win32_handles.h"
+#include "shell/form_handlers.h"
+#include "shell/layouts.h"
+#include "shell/platform_services.h"
+#include "shell/win32.h"
 #include "shell/window_base.h"
-#include "shell/window_lifetime.h"
 
 namespace numora {
 
@@ -21,8 +20,6 @@ class Form1 : public WindowBase<Form1>, public MainWindowView {
   public:
     Form1(AboutWindows& aboutWindows, InstanceRule& instances, WindowLifetime& lifetime);
     ~Form1();
-
-    static void RegisterWindowClass(HICON bigIcon, HICON smallIcon);
 
     // Creates the window hidden, owned by `owner`, with all its controls.
     void Create(HWND owner);
@@ -39,7 +36,8 @@ class Form1 : public WindowBase<Form1>, public MainWindowView {
 
   private:
     friend class WindowBase<Form1>;
-    struct Parts;
+    // The Win32 adapters over the controls, and the handlers' view of them.
+    struct Adapters;
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code, HWND control);
@@ -62,7 +60,7 @@ class Form1 : public WindowBase<Form1>, public MainWindowView {
     int dpi_ = 96;
     UniqueFont font_;
     std::array<HWND, kForm1Controls.size()> controls_{};
-    std::unique_ptr<Parts> parts_;
+    std::unique_ptr<Adapters> adapters_;
     MousePointerShape pointer_;
     HWND lastFocus_ = nullptr;
 };

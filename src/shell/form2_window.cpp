@@ -3,11 +3,8 @@
 #include <string>
 #include <utility>
 
-#include "browse/control_error.h"
 #include "shell/control_factory.h"
-#include "shell/dpi.h"
-#include "shell/message_font.h"
-#include "shell/twips.h"
+#include "shell/metrics.h"
 
 namespace numora {
 namespace {
@@ -24,18 +21,13 @@ Form2::~Form2() {
     }
 }
 
-void Form2::RegisterWindowClass(HICON bigIcon, HICON smallIcon) {
-    RegisterFormClass(NUMORA_FORM2_CLASS, bigIcon, smallIcon,
-                      "The about window's class could not be registered.");
-}
-
 void Form2::Create(HWND owner) {
     const std::wstring caption(kForm2Window.caption);
     // The size follows once the window's own DPI is known.
     if (CreateWindowExW(kForm2ExStyle, NUMORA_FORM2_CLASS, caption.c_str(), kForm2Style,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                         GetModuleHandleW(nullptr), this) == nullptr) {
-        throw ControlError("The about window could not be created.", GetLastError());
+        ThrowLastError("The about window could not be created.");
     }
     dpi_ = WindowDpi(hwnd_);
     FitClientArea();
@@ -79,7 +71,7 @@ void Form2::Unload() {
         return;
     }
     if (DestroyWindow(hwnd_) == FALSE) {
-        throw ControlError("The about window could not be closed.", GetLastError());
+        ThrowLastError("The about window could not be closed.");
     }
 }
 
@@ -141,16 +133,7 @@ LRESULT Form2::OnCtlColorStatic(HDC dc, HWND label) {
 
 void Form2::OnDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi;
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    UniqueFont font = CreateMessageFont(dpi_);
-    for (std::size_t index = 0; index < kForm2Controls.size(); ++index) {
-        if (controls_[index] != nullptr) {
-            SendMessageW(controls_[index], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-            PlaceLayoutControl(controls_[index], kForm2Controls[index], dpi_);
-        }
-    }
-    font_ = std::move(font);  // the old font only once no control uses it
+    RelayoutForDpi(hwnd_, suggested, dpi_, controls_, kForm2Controls, font_);
 }
 
 void Form2::OnActivate(WPARAM wParam) {

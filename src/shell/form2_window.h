@@ -6,11 +6,10 @@
 
 #include <array>
 
-#include "shell/form2_handlers.h"
-#include "shell/form2_layout.h"
-#include "shell/win32_handles.h"
+#include "shell/form_handlers.h"
+#include "shell/layouts.h"
+#include "shell/win32.h"
 #include "shell/window_base.h"
-#include "shell/window_lifetime.h"
 
 namespace numora {
 
@@ -18,8 +17,6 @@ class Form2 : public WindowBase<Form2>, public AboutWindowView {
   public:
     explicit Form2(WindowLifetime& lifetime) : lifetime_(lifetime) {}
     ~Form2();
-
-    static void RegisterWindowClass(HICON bigIcon, HICON smallIcon);
 
     // Creates the window hidden, owned by `owner`, at the system's default place.
     void Create(HWND owner);

@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "shell/application.h"
-#include "shell/fatal_error.h"
+#include "shell/platform_services.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     return numora::CallGuarded([] {

@@ -4,10 +4,29 @@
 
 #include <windows.h>
 
-#include "browse/control_error.h"
-#include "shell/fatal_error.h"
+#include "shell/platform_services.h"
+#include "shell/win32.h"
 
 namespace numora {
+
+// The program's own window messages, each with one meaning.
+enum ProgramMessage : UINT {
+    // To the application window: a window has closed, and its object can go
+    // once its messages are over.
+    kDiscardClosedWindows = WM_APP + 1,
+    // To the main window, posted after a combo box's notifications, so that
+    // all of one user action have arrived. wParam: the combo box's id.
+    kComboActionHandled = WM_APP + 2,
+};
+
+// The program runs while any of its windows is open; each window reports its
+// own opening and closing.
+class WindowLifetime {
+  public:
+    virtual ~WindowLifetime() = default;
+    virtual void WindowOpened() = 0;
+    virtual void WindowClosed() = 0;
+};
 
 template <typename Derived>
 class WindowBase {
@@ -16,6 +35,23 @@ class WindowBase {
     WindowBase& operator=(const WindowBase&) = delete;
 
     HWND Handle() const { return hwnd_; }
+
+    // The class of Derived's windows: dialog-coloured, the arrow pointer, the program's icons.
+    static void RegisterWindowClass(const wchar_t* className, HICON bigIcon, HICON smallIcon) {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = WindowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hIcon = bigIcon;
+        windowClass.hIconSm = smallIcon;
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground =
+            reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+        windowClass.lpszClassName = className;
+        if (RegisterClassExW(&windowClass) == 0) {
+            ThrowLastError("A window class could not be registered.");
+        }
+    }
 
   protected:
     WindowBase() = default;
@@ -42,24 +78,6 @@ class WindowBase {
             self->hwnd_ = nullptr;
         }
         return result;
-    }
-
-    // A form's class: dialog-coloured, the arrow pointer, the program's icons.
-    static void RegisterFormClass(const wchar_t* className, HICON bigIcon, HICON smallIcon,
-                                  const char* failure) {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = WindowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hIcon = bigIcon;
-        windowClass.hIconSm = smallIcon;
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground =
-            reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-        windowClass.lpszClassName = className;
-        if (RegisterClassExW(&windowClass) == 0) {
-            throw ControlError(failure, GetLastError());
-        }
     }
 
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {

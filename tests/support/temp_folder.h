@@ -1,49 +1,64 @@
-// A fresh folder for real-file tests, removed with everything in it when the
-// test ends. Each file holds its own original name as content unless told
-// otherwise, so after a rename every file shows where it came from.
+// A fresh folder for tests on real files, removed with everything in it when
+// the test ends. Each file holds its own name as content, so after a rename
+// every file shows where it came from.
 #pragma once
 
-#include <windows.h>
-
-#include <optional>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
 #include <string>
-#include <vector>
+#include <system_error>
 
 namespace numora::test_support {
 
 class TempFolder {
   public:
-    // A new folder under %TEMP%.
-    TempFolder();
-    // A new folder under `parent`, which is created when missing.
-    explicit TempFolder(const std::wstring& parent);
-    ~TempFolder();
+    explicit TempFolder(
+        const std::filesystem::path& parent = std::filesystem::temp_directory_path())
+        : path_(parent / ("numora-test-" + std::to_string(std::random_device{}()))) {
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    // Full path, without a trailing backslash.
-    const std::wstring& Path() const { return path_; }
-    // `name` may hold folders ("sub\x.jpg"), here and in every call below.
-    std::wstring FullName(const std::wstring& name) const { return path_ + L"\\" + name; }
+    // The full path, as the program shows it.
+    std::wstring Path() const { return path_.wstring(); }
+    std::wstring FullName(const std::wstring& name) const { return (path_ / name).wstring(); }
 
-    // Creates the file, and any missing folder on its way, holding its bare
-    // name or `content`, then gives it `attributes` (0 for none). Returns its
-    // full name; throws std::runtime_error when the file system refuses.
-    std::wstring AddFile(const std::wstring& name, DWORD attributes = 0) const;
-    std::wstring AddFile(const std::wstring& name, const std::wstring& content,
-                         DWORD attributes = 0) const;
-    void AddFiles(const std::vector<std::wstring>& names) const;
-    std::wstring AddFolder(const std::wstring& name, DWORD attributes = 0) const;
-    // Removes the folder with everything in it; throws when it stays.
-    void RemoveFolder(const std::wstring& name) const;
+    // Makes the file, and the folders on its way ("sub\a.jpg"), holding its bare name.
+    void AddFile(const std::wstring& name) const {
+        const std::filesystem::path file = path_ / name;
+        std::filesystem::create_directories(file.parent_path());
+        const std::wstring content = file.filename().wstring();
+        std::ofstream(file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(content.data()),
+                   static_cast<std::streamsize>(content.size() * sizeof(wchar_t)));
+    }
+    void AddFolder(const std::wstring& name) const {
+        std::filesystem::create_directories(path_ / name);
+    }
 
-    // The content of the file, or nothing when it cannot be read.
-    std::optional<std::wstring> Content(const std::wstring& name) const;
-    // The bare names of the plain files in the folder (or a subfolder), sorted by code point.
-    std::vector<std::wstring> Names(const std::wstring& subfolder = L"") const;
+    // Each plain file of the folder, or of a subfolder, by name with its content.
+    std::map<std::wstring, std::wstring> Files(const std::wstring& subfolder = L"") const {
+        std::map<std::wstring, std::wstring> files;
+        for (const auto& entry : std::filesystem::directory_iterator(path_ / subfolder)) {
+            if (!entry.is_regular_file()) continue;
+            std::wstring content(entry.file_size() / sizeof(wchar_t), L'\0');
+            std::ifstream(entry.path(), std::ios::binary)
+                .read(reinterpret_cast<char*>(content.data()),
+                      static_cast<std::streamsize>(content.size() * sizeof(wchar_t)));
+            files[entry.path().filename().wstring()] = content;
+        }
+        return files;
+    }
 
   private:
-    std::wstring path_;
+    std::filesystem::path path_;
 };
 
 }  // namespace numora::test_support

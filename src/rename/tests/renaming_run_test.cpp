@@ -2,390 +2,226 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstddef>
 #include <map>
-#include <stdexcept>
+#include <random>
+#include <set>
 #include <string>
-#include <utility>
 #include <vector>
-
-#include "in_memory_files.h"
 
 namespace numora {
 namespace {
 
-using test_support::InMemoryFiles;
-using test_support::kAlreadyExists;
-using test_support::kFileNotFound;
-
 const std::vector<std::wstring> kEntries = {L"１桁", L"２桁", L"３桁", L"４桁", L"５桁", L"６桁"};
+constexpr std::uint32_t kFileNotFound = 2;
+constexpr std::uint32_t kAlreadyExists = 183;
 
-RenamingRunInput TripInput(const std::wstring& folder, std::vector<std::wstring> files) {
-    return {folder, std::move(files), L"trip", L"３桁", kEntries, L"jpg"};
+// Files in memory, each holding the full name it was made with; renames the way
+// MoveFileW does, never replacing a file.
+struct Disk {
+    std::map<std::wstring, std::wstring> files;  // name -> content
+    int renames = 0;
+
+    RenameFile Renamer() {
+        return [this](const std::wstring& oldName, const std::wstring& newName) {
+            ++renames;
+            if (files.count(oldName) == 0) return RenameOutcome{false, kFileNotFound};
+            if (files.count(newName) != 0) return RenameOutcome{false, kAlreadyExists};
+            files[newName] = files[oldName];
+            files.erase(oldName);
+            return RenameOutcome{true, 0};
+        };
+    }
+};
+
+RenamingRunInput Input(std::wstring folder, std::vector<std::wstring> names,
+                       std::wstring base = L"trip", std::wstring choice = L"３桁",
+                       std::wstring extension = L"jpg") {
+    return {std::move(folder), std::move(names), std::move(base),
+            std::move(choice), kEntries,         std::move(extension)};
 }
 
-std::wstring Padded(std::size_t number, std::size_t width) {
-    std::wstring digits = std::to_wstring(number);
-    return digits.size() < width ? std::wstring(width - digits.size(), L'0') + digits : digits;
-}
-
-std::vector<std::wstring> NumberedNames(std::size_t count) {
+std::vector<std::wstring> Numbered(int count) {
     std::vector<std::wstring> names;
-    for (std::size_t i = 1; i <= count; ++i) {
-        names.push_back(L"f" + Padded(i, 5) + L".jpg");
-    }
+    for (int i = 1; i <= count; ++i) names.push_back(L"f" + std::to_wstring(i));
     return names;
-}
-
-std::string Narrow(const std::wstring& text) {
-    std::string out;
-    for (const wchar_t ch : text) {
-        out += ch < 0x80 ? static_cast<char>(ch) : '?';
-    }
-    return out;
-}
-
-class RenamingRunTest : public ::testing::Test {
-  protected:
-    void AddFiles(const std::wstring& prefix, const std::vector<std::wstring>& names) {
-        for (const std::wstring& name : names) {
-            files_.AddFile(prefix + name);
-        }
-    }
-
-    InMemoryFiles files_;
-};
-
-TEST_F(RenamingRunTest, PhotosFolderExample) {
-    AddFiles(L"c:\\photos\\", {L"a.jpg", L"b.jpeg", L"c.jpg"});
-    const RenamingRunResult result =
-        RenamingRun(TripInput(L"c:\\photos", {L"a.jpg", L"b.jpeg", L"c.jpg"}), files_.Renamer());
-
-    EXPECT_EQ(result.ExitKind, RunExit::Finished);
-    EXPECT_EQ(result.CounterText, L"3");
-    EXPECT_FALSE(result.StoppedAt.has_value());
-    const std::map<std::wstring, std::wstring> expected = {
-        {L"c:\\photos\\trip001.jpg", L"c:\\photos\\a.jpg"},
-        {L"c:\\photos\\trip002.jpg", L"c:\\photos\\b.jpeg"},
-        {L"c:\\photos\\trip003.jpg", L"c:\\photos\\c.jpg"},
-    };
-    EXPECT_EQ(files_.Files(), expected);
-}
-
-TEST_F(RenamingRunTest, EmptyListRenamesNothing) {
-    int reports = 0;
-    const RenamingRunResult result = RenamingRun(TripInput(L"c:\\photos", {}), files_.Renamer(),
-                                                 [&reports](const std::wstring&) { ++reports; });
-    EXPECT_EQ(result.ExitKind, RunExit::NoFiles);
-    EXPECT_EQ(result.CounterText, L"0");
-    EXPECT_FALSE(result.StoppedAt.has_value());
-    EXPECT_TRUE(files_.Calls().empty());
-    EXPECT_EQ(reports, 0);
-}
-
-struct SeparatorRow {
-    std::wstring folder;
-    std::wstring oldName;
-    std::wstring newName;
-};
-
-TEST_F(RenamingRunTest, SeparatorOnlyOmittedForTheTenRootTexts) {
-    std::vector<SeparatorRow> rows;
-    for (const wchar_t letter : std::wstring(L"abcdefghiq")) {
-        const std::wstring root = std::wstring(1, letter) + L":\\";
-        rows.push_back({root, root + L"a.jpg", root + L"trip001.jpg"});
-    }
-    rows.insert(rows.end(),
-                {
-                    {L"C:\\", L"C:\\\\a.jpg", L"C:\\\\trip001.jpg"},
-                    {L"z:\\", L"z:\\\\a.jpg", L"z:\\\\trip001.jpg"},
-                    {L"j:\\", L"j:\\\\a.jpg", L"j:\\\\trip001.jpg"},
-                    {L"Q:\\", L"Q:\\\\a.jpg", L"Q:\\\\trip001.jpg"},
-                    {L"c:", L"c:\\a.jpg", L"c:\\trip001.jpg"},
-                    {L"c:\\\\", L"c:\\\\\\a.jpg", L"c:\\\\\\trip001.jpg"},
-                    {L"c:\\photos", L"c:\\photos\\a.jpg", L"c:\\photos\\trip001.jpg"},
-                    {L"c:\\photos\\", L"c:\\photos\\\\a.jpg", L"c:\\photos\\\\trip001.jpg"},
-                    {L" c:\\", L" c:\\\\a.jpg", L" c:\\\\trip001.jpg"},
-                });
-    for (const SeparatorRow& row : rows) {
-        SCOPED_TRACE("folder '" + Narrow(row.folder) + "'");
-        std::vector<std::pair<std::wstring, std::wstring>> calls;
-        const RenamingRunResult result =
-            RenamingRun(TripInput(row.folder, {L"a.jpg"}),
-                        [&calls](const std::wstring& oldName, const std::wstring& newName) {
-                            calls.emplace_back(oldName, newName);
-                            return RenameOutcome{true, 0};
-                        });
-        EXPECT_EQ(result.ExitKind, RunExit::Finished);
-        ASSERT_EQ(calls.size(), 1u);
-        EXPECT_EQ(calls[0].first, row.oldName);
-        EXPECT_EQ(calls[0].second, row.newName);
-    }
 }
 
 struct NameRow {
     const char* label;
     RenamingRunInput input;
-    std::vector<std::wstring> expectedNewNames;
+    std::vector<std::pair<std::wstring, std::wstring>> expected;  // old -> new, in order
 };
 
-TEST_F(RenamingRunTest, NewNamesFromBaseDigitChoiceAndExtension) {
-    const std::vector<std::wstring> three = {L"a.jpg", L"b.jpg", L"c.jpg"};
-    const std::vector<NameRow> rows = {
-        {"empty base name",
-         {L"c:\\p", three, L"", L"３桁", kEntries, L"jpg"},
-         {L"c:\\p\\001.jpg", L"c:\\p\\002.jpg", L"c:\\p\\003.jpg"}},
-        {"empty extension",
-         {L"c:\\p", three, L"trip", L"３桁", kEntries, L""},
-         {L"c:\\p\\trip001.", L"c:\\p\\trip002.", L"c:\\p\\trip003."}},
-        {"plain digit in the choice",
-         {L"c:\\p", three, L"trip", L"3桁", kEntries, L"jpg"},
-         {L"c:\\p\\trip1.jpg", L"c:\\p\\trip2.jpg", L"c:\\p\\trip3.jpg"}},
-        {"empty choice",
-         {L"c:\\p", three, L"trip", L"", kEntries, L"jpg"},
-         {L"c:\\p\\trip1.jpg", L"c:\\p\\trip2.jpg", L"c:\\p\\trip3.jpg"}},
-        {"one digit",
-         {L"c:\\p", three, L"trip", L"１桁", kEntries, L"jpg"},
-         {L"c:\\p\\trip1.jpg", L"c:\\p\\trip2.jpg", L"c:\\p\\trip3.jpg"}},
-        {"six digits",
-         {L"c:\\p", three, L"trip", L"６桁", kEntries, L"jpg"},
-         {L"c:\\p\\trip000001.jpg", L"c:\\p\\trip000002.jpg", L"c:\\p\\trip000003.jpg"}},
-        {"texts as they stand",
-         {L"c:\\p ", three, L" Trip ", L"２桁", kEntries, L"JPG "},
-         {L"c:\\p \\ Trip 01.JPG ", L"c:\\p \\ Trip 02.JPG ", L"c:\\p \\ Trip 03.JPG "}},
-        {"japanese and beyond the basic plane",
-         {L"d:\\写真", three, L"旅行\U0001F600", L"２桁", kEntries, L"\U00020B9F"},
-         {L"d:\\写真\\旅行\U0001F60001.\U00020B9F", L"d:\\写真\\旅行\U0001F60002.\U00020B9F",
-          L"d:\\写真\\旅行\U0001F60003.\U00020B9F"}},
+TEST(RenamingRunTest, NamesEachListedFileInListOrder) {
+    const std::vector<std::wstring> ab = {L"a.jpg", L"b.jpeg"};
+    std::vector<NameRow> rows = {
+        {"worked example",
+         Input(L"c:\\photos", {L"a.jpg", L"b.jpeg", L"c.jpg"}),
+         {{L"c:\\photos\\a.jpg", L"c:\\photos\\trip001.jpg"},
+          {L"c:\\photos\\b.jpeg", L"c:\\photos\\trip002.jpg"},
+          {L"c:\\photos\\c.jpg", L"c:\\photos\\trip003.jpg"}}},
+        {"capital root",
+         Input(L"C:\\", ab),
+         {{L"C:\\\\a.jpg", L"C:\\\\trip001.jpg"}, {L"C:\\\\b.jpeg", L"C:\\\\trip002.jpg"}}},
+        {"other root",
+         Input(L"z:\\", ab),
+         {{L"z:\\\\a.jpg", L"z:\\\\trip001.jpg"}, {L"z:\\\\b.jpeg", L"z:\\\\trip002.jpg"}}},
+        {"empty base, six digits",
+         Input(L"d:\\写真", ab, L"", L"６桁"),
+         {{L"d:\\写真\\a.jpg", L"d:\\写真\\000001.jpg"},
+          {L"d:\\写真\\b.jpeg", L"d:\\写真\\000002.jpg"}}},
+        {"no entry chosen, empty extension",
+         Input(L"c:\\p", ab, L"x", L"3桁", L""),
+         {{L"c:\\p\\a.jpg", L"c:\\p\\x1."}, {L"c:\\p\\b.jpeg", L"c:\\p\\x2."}}},
     };
+    for (const wchar_t letter : std::wstring(L"abcdefghiq")) {
+        const std::wstring root = std::wstring(1, letter) + L":\\";
+        rows.push_back({"root",
+                        Input(root, ab),
+                        {{root + L"a.jpg", root + L"trip001.jpg"},
+                         {root + L"b.jpeg", root + L"trip002.jpg"}}});
+    }
     for (const NameRow& row : rows) {
-        SCOPED_TRACE(row.label);
-        std::vector<std::wstring> newNames;
-        const RenamingRunResult result =
-            RenamingRun(row.input, [&newNames](const std::wstring&, const std::wstring& newName) {
-                newNames.push_back(newName);
+        SCOPED_TRACE(std::string(row.label) + " " + ::testing::PrintToString(row.input.FolderPath));
+        std::vector<std::pair<std::wstring, std::wstring>> calls;
+        std::vector<std::wstring> events;
+        const RenamingRunResult result = RenamingRun(
+            row.input,
+            [&](const std::wstring& oldName, const std::wstring& newName) {
+                calls.emplace_back(oldName, newName);
+                events.push_back(L"rename");
                 return RenameOutcome{true, 0};
-            });
+            },
+            [&](const std::wstring& counter) { events.push_back(counter); });
+        EXPECT_EQ(calls, row.expected);
         EXPECT_EQ(result.ExitKind, RunExit::Finished);
-        EXPECT_EQ(result.CounterText, L"3");
-        EXPECT_EQ(newNames, row.expectedNewNames);
+        EXPECT_EQ(result.CounterText, std::to_wstring(row.expected.size()));
+        EXPECT_FALSE(result.StoppedAt);
+        // Each counter is reported before its file's rename.
+        ASSERT_GE(events.size(), 4u);
+        EXPECT_EQ(std::vector<std::wstring>(events.begin(), events.begin() + 4),
+                  (std::vector<std::wstring>{L"1", L"rename", L"2", L"rename"}));
     }
 }
 
-TEST_F(RenamingRunTest, PaddingShrinksAsNumbersGrowOverLongRun) {
-    const std::vector<std::wstring> names = NumberedNames(1200);
-    AddFiles(L"c:\\photos\\", names);
-    const RenamingRunResult result = RenamingRun(TripInput(L"c:\\photos", names), files_.Renamer());
-
-    EXPECT_EQ(result.ExitKind, RunExit::Finished);
-    EXPECT_EQ(result.CounterText, L"1200");
-    EXPECT_FALSE(result.StoppedAt.has_value());
-    const std::map<std::wstring, std::wstring> where = files_.NamesByContent();
-    ASSERT_EQ(where.size(), names.size());
-    for (std::size_t i = 1; i <= names.size(); ++i) {
-        SCOPED_TRACE("file " + std::to_string(i));
-        EXPECT_EQ(where.at(L"c:\\photos\\" + names[i - 1]),
-                  L"c:\\photos\\trip" + Padded(i, 3) + L".jpg");
-    }
-    EXPECT_EQ(where.at(L"c:\\photos\\" + names[999]), L"c:\\photos\\trip1000.jpg");
-}
-
-TEST_F(RenamingRunTest, FirstNewNameTakenStopsBeforeAnyRename) {
-    const std::vector<std::wstring> takenNames = {L"trip001.jpg", L"TRIP001.JPG", L"Trip001.Jpg"};
-    for (const std::wstring& taken : takenNames) {
-        SCOPED_TRACE("existing " + Narrow(taken));
-        InMemoryFiles files;
-        files.AddFile(L"c:\\photos\\a.jpg");
-        files.AddFile(L"c:\\photos\\b.jpg");
-        files.AddFile(L"c:\\photos\\" + taken);
-        const auto before = files.Files();
-
-        const RenamingRunResult result =
-            RenamingRun(TripInput(L"c:\\photos", {L"a.jpg", L"b.jpg"}), files.Renamer());
-
-        EXPECT_EQ(result.ExitKind, RunExit::Finished);
-        EXPECT_EQ(result.CounterText, L"1");
-        EXPECT_EQ(result.StoppedAt, std::optional<std::int16_t>(0));
-        EXPECT_EQ(result.ErrorCode, kAlreadyExists);
-        EXPECT_EQ(files.Files(), before);
-        EXPECT_EQ(files.Calls().size(), 1u);
-    }
-}
-
-TEST_F(RenamingRunTest, ListedFileHoldingLaterNameStopsThere) {
-    AddFiles(L"c:\\photos\\", {L"a.jpg", L"b.jpg", L"trip002.jpg"});
+TEST(RenamingRunTest, EmptyListRenamesNothing) {
+    int reports = 0;
     const RenamingRunResult result = RenamingRun(
-        TripInput(L"c:\\photos", {L"a.jpg", L"b.jpg", L"trip002.jpg"}), files_.Renamer());
-
-    EXPECT_EQ(result.ExitKind, RunExit::Finished);
-    EXPECT_EQ(result.CounterText, L"2");
-    EXPECT_EQ(result.StoppedAt, std::optional<std::int16_t>(1));
-    EXPECT_EQ(result.ErrorCode, kAlreadyExists);
-    const std::map<std::wstring, std::wstring> expected = {
-        {L"c:\\photos\\trip001.jpg", L"c:\\photos\\a.jpg"},
-        {L"c:\\photos\\b.jpg", L"c:\\photos\\b.jpg"},
-        {L"c:\\photos\\trip002.jpg", L"c:\\photos\\trip002.jpg"},
-    };
-    EXPECT_EQ(files_.Files(), expected);
-    EXPECT_EQ(files_.Calls().size(), 2u);
+        Input(L"c:\\p", {}),
+        [](auto&, auto&) {
+            return RenameOutcome{true, 0};
+        },
+        [&](const std::wstring&) { ++reports; });
+    EXPECT_EQ(result.ExitKind, RunExit::NoFiles);
+    EXPECT_EQ(result.CounterText, L"0");
+    EXPECT_EQ(reports, 0);
 }
 
-TEST_F(RenamingRunTest, MissingOrFailingFileStopsAtOnceWithItsError) {
+TEST(RenamingRunTest, StopsAtTheFirstFailureAndKeepsEveryLaterName) {
     struct Row {
         const char* label;
-        std::size_t failingCall;  // 0: none injected
-        bool secondFileMissing;
-        std::uint32_t expectedError;
+        std::vector<std::wstring> onDisk;
+        std::wstring counter;
+        std::int16_t stoppedAt;
+        std::uint32_t error;
     };
     const std::vector<Row> rows = {
-        {"listed file gone", 0, true, kFileNotFound},
-        {"access refused", 2, false, 5},
-        {"invalid name", 2, false, 123},
+        {"first new name taken", {L"a", L"b", L"trip001.jpg"}, L"1", 0, kAlreadyExists},
+        {"a later listed file holds the name",
+         {L"a", L"b", L"trip002.jpg"},
+         L"2",
+         1,
+         kAlreadyExists},
+        {"a listed file gone", {L"a", L"trip002.jpg"}, L"2", 1, kFileNotFound},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
-        InMemoryFiles files;
-        files.AddFile(L"c:\\p\\a.jpg");
-        if (!row.secondFileMissing) {
-            files.AddFile(L"c:\\p\\b.jpg");
-        }
-        files.AddFile(L"c:\\p\\c.jpg");
-        if (row.failingCall != 0) {
-            files.FailRenameCall(row.failingCall, row.expectedError);
-        }
-
+        Disk disk;
+        for (const auto& name : row.onDisk) disk.files[L"c:\\p\\" + name] = name;
         const RenamingRunResult result =
-            RenamingRun(TripInput(L"c:\\p", {L"a.jpg", L"b.jpg", L"c.jpg"}), files.Renamer());
-
+            RenamingRun(Input(L"c:\\p", {L"a", L"b", L"trip002.jpg"}), disk.Renamer());
         EXPECT_EQ(result.ExitKind, RunExit::Finished);
-        EXPECT_EQ(result.CounterText, L"2");
-        EXPECT_EQ(result.StoppedAt, std::optional<std::int16_t>(1));
-        EXPECT_EQ(result.ErrorCode, row.expectedError);
-        EXPECT_EQ(files.Calls().size(), 2u);
-        const auto where = files.NamesByContent();
-        EXPECT_EQ(where.at(L"c:\\p\\a.jpg"), L"c:\\p\\trip001.jpg");
-        EXPECT_EQ(where.at(L"c:\\p\\c.jpg"), L"c:\\p\\c.jpg");
-        if (!row.secondFileMissing) {
-            EXPECT_EQ(where.at(L"c:\\p\\b.jpg"), L"c:\\p\\b.jpg");
-        }
+        EXPECT_EQ(result.CounterText, row.counter);
+        EXPECT_EQ(result.StoppedAt, row.stoppedAt);
+        EXPECT_EQ(result.ErrorCode, row.error);
+        EXPECT_EQ(disk.renames, row.stoppedAt + 1);
+        EXPECT_EQ(disk.files.size(), row.onDisk.size());
     }
 }
 
-TEST_F(RenamingRunTest, ReportsEachCounterBeforeItsRename) {
-    AddFiles(L"c:\\p\\", NumberedNames(12));
-    std::vector<std::wstring> events;
-    const RenamingRunResult result = RenamingRun(
-        TripInput(L"c:\\p", NumberedNames(12)),
-        [&](const std::wstring& oldName, const std::wstring& newName) {
-            events.push_back(L"rename " + oldName.substr(5, 6));
-            return files_.Rename(oldName, newName);
-        },
-        [&events](const std::wstring& counter) { events.push_back(L"report " + counter); });
-
-    EXPECT_EQ(result.CounterText, L"12");
-    std::vector<std::wstring> expected;
-    for (std::size_t i = 1; i <= 12; ++i) {
-        expected.push_back(L"report " + std::to_wstring(i));
-        expected.push_back(L"rename f" + Padded(i, 5));
-    }
-    EXPECT_EQ(events, expected);
-}
-
-TEST_F(RenamingRunTest, FailedReportStopsBeforeThatFilesRename) {
-    AddFiles(L"c:\\p\\", {L"a.jpg", L"b.jpg"});
-    EXPECT_THROW(RenamingRun(TripInput(L"c:\\p", {L"a.jpg", L"b.jpg"}), files_.Renamer(),
-                             [](const std::wstring& counter) {
-                                 if (counter == L"2") {
-                                     throw std::runtime_error("counter box gone");
-                                 }
-                             }),
-                 std::runtime_error);
-    const std::map<std::wstring, std::wstring> expected = {
-        {L"c:\\p\\trip001.jpg", L"c:\\p\\a.jpg"},
-        {L"c:\\p\\b.jpg", L"c:\\p\\b.jpg"},
-    };
-    EXPECT_EQ(files_.Files(), expected);
-}
-
-TEST_F(RenamingRunTest, LongestListIsRenamedWhole) {
-    const std::vector<std::wstring> names = NumberedNames(32767);
-    AddFiles(L"c:\\p\\", names);
-    std::wstring lastReport;
+TEST(RenamingRunTest, AFileAlreadyBearingItsNameIsLeftAlone) {
+    Disk disk;
+    disk.files = {{L"c:\\p\\trip001.jpg", L"1"}, {L"c:\\p\\b", L"2"}};
     const RenamingRunResult result =
-        RenamingRun(TripInput(L"c:\\p", names), files_.Renamer(),
-                    [&lastReport](const std::wstring& counter) { lastReport = counter; });
+        RenamingRun(Input(L"c:\\p", {L"trip001.jpg", L"b"}), disk.Renamer());
+    EXPECT_FALSE(result.StoppedAt);
+    EXPECT_EQ(disk.renames, 1);
+    EXPECT_EQ(disk.files.at(L"c:\\p\\trip002.jpg"), L"2");
+}
 
-    EXPECT_EQ(result.ExitKind, RunExit::Finished);
-    EXPECT_EQ(result.CounterText, L"32767");
-    EXPECT_EQ(lastReport, L"32767");
-    EXPECT_FALSE(result.StoppedAt.has_value());
-    EXPECT_EQ(files_.Calls().size(), 32767u);
-    const auto where = files_.NamesByContent();
-    for (std::size_t i = 1; i <= names.size(); ++i) {
-        if (where.at(L"c:\\p\\" + names[i - 1]) != L"c:\\p\\trip" + Padded(i, 3) + L".jpg") {
-            ADD_FAILURE() << "file " << i << " is not where it belongs";
-            break;
+TEST(RenamingRunTest, TheSixteenBitIndexEndsAfterFile32767) {
+    for (const int count : {32767, 32769}) {
+        Disk disk;
+        const RenamingRunResult result =
+            RenamingRun(Input(L"c:\\p", Numbered(count)), [&](auto&, auto&) {
+                return ++disk.renames, RenameOutcome{true, 0};
+            });
+        EXPECT_EQ(result.CounterText, L"32767") << count << " files";
+        EXPECT_EQ(disk.renames, 32767) << count << " files";
+        EXPECT_FALSE(result.StoppedAt);
+    }
+}
+
+// Random folders where listed files may already hold the names the run gives:
+// whatever happens, no file is lost or overwritten, the files before the stop
+// carry their new names and the rest keep their old ones.
+TEST(RenamingRunTest, RandomRunsNeverLoseAFile) {
+    std::mt19937 random(20011203);
+    for (int round = 0; round < 500; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        const int count = 1 + static_cast<int>(random() % 30);
+        std::vector<std::wstring> listed;
+        Disk disk;
+        for (int i = 0; i < count; ++i) {
+            // Some listed names are names the run will give, so some runs must stop.
+            const std::wstring name = random() % 8 == 0
+                                          ? L"x" + std::to_wstring(random() % 40) + L".j"
+                                          : L"n" + std::to_wstring(i);
+            if (disk.files.count(L"c:\\d\\" + name) != 0) continue;
+            listed.push_back(name);
+            disk.files[L"c:\\d\\" + name] = name;
+        }
+        const auto before = disk.files;
+        const auto contentOf = [&](const std::wstring& name) {
+            const auto found = disk.files.find(name);
+            return found == disk.files.end() ? std::wstring() : found->second;
+        };
+        const RenamingRunResult result =
+            RenamingRun(Input(L"c:\\d", listed, L"x", L"１桁", L"j"), disk.Renamer());
+
+        std::multiset<std::wstring> contentsBefore, contentsAfter;
+        for (const auto& [name, content] : before) contentsBefore.insert(content);
+        for (const auto& [name, content] : disk.files) contentsAfter.insert(content);
+        ASSERT_EQ(contentsAfter, contentsBefore) << "a file was lost or overwritten";
+        const std::size_t stop =
+            result.StoppedAt ? static_cast<std::size_t>(*result.StoppedAt) : listed.size();
+        EXPECT_EQ(result.CounterText, std::to_wstring(result.StoppedAt ? stop + 1 : stop));
+        for (std::size_t i = 0; i < listed.size(); ++i) {
+            const std::wstring newName = L"c:\\d\\x" + std::to_wstring(i + 1) + L".j";
+            const std::wstring oldName = L"c:\\d\\" + listed[i];
+            if (i < stop) {
+                EXPECT_EQ(contentOf(newName), listed[i]) << "file " << i << " not renamed";
+            } else if (oldName != newName) {
+                EXPECT_EQ(contentOf(oldName), listed[i]) << "file " << i << " moved after the stop";
+            }
+        }
+        if (result.StoppedAt) {
+            // It stopped because its new name was taken, by a file that kept its own.
+            const std::wstring taken = L"c:\\d\\x" + std::to_wstring(stop + 1) + L".j";
+            EXPECT_EQ(result.ErrorCode, kAlreadyExists);
+            EXPECT_NE(contentOf(taken), listed[stop]);
         }
     }
-    EXPECT_EQ(where.at(L"c:\\p\\" + names.back()), L"c:\\p\\trip32767.jpg");
-}
-
-TEST_F(RenamingRunTest, ListBeyondSixteenBitsStopsAtItsLimit) {
-    const std::vector<std::wstring> names = NumberedNames(32769);
-    AddFiles(L"c:\\p\\", names);
-    const RenamingRunResult result = RenamingRun(TripInput(L"c:\\p", names), files_.Renamer());
-
-    EXPECT_EQ(result.ExitKind, RunExit::Finished);
-    EXPECT_EQ(result.CounterText, L"32767");
-    EXPECT_FALSE(result.StoppedAt.has_value());
-    EXPECT_EQ(files_.Calls().size(), 32767u);
-    const auto where = files_.NamesByContent();
-    EXPECT_EQ(where.at(L"c:\\p\\" + names[32766]), L"c:\\p\\trip32767.jpg");
-    EXPECT_EQ(where.at(L"c:\\p\\" + names[32767]), L"c:\\p\\" + names[32767]);
-    EXPECT_EQ(where.at(L"c:\\p\\" + names[32768]), L"c:\\p\\" + names[32768]);
-}
-
-TEST_F(RenamingRunTest, SecondRunOverFinishedNamesIsHarmless) {
-    const std::vector<std::wstring> names = {L"a.jpg", L"b.jpeg", L"c.jpg"};
-    AddFiles(L"c:\\photos\\", names);
-    ASSERT_FALSE(RenamingRun(TripInput(L"c:\\photos", names), files_.Renamer()).StoppedAt);
-    const auto afterFirst = files_.Files();
-    const std::size_t firstCalls = files_.Calls().size();
-
-    std::vector<std::wstring> reports;
-    const RenamingRunResult second = RenamingRun(
-        TripInput(L"c:\\photos", {L"trip001.jpg", L"trip002.jpg", L"trip003.jpg"}),
-        files_.Renamer(), [&reports](const std::wstring& counter) { reports.push_back(counter); });
-
-    EXPECT_EQ(second.ExitKind, RunExit::Finished);
-    EXPECT_EQ(second.CounterText, L"3");
-    EXPECT_FALSE(second.StoppedAt.has_value());
-    EXPECT_EQ(reports, (std::vector<std::wstring>{L"1", L"2", L"3"}));
-    EXPECT_EQ(files_.Calls().size(), firstCalls);
-    EXPECT_EQ(files_.Files(), afterFirst);
-}
-
-// A name-sorted listing puts trip1000.jpg right after trip100.jpg, so a second
-// run over more than a thousand files meets a taken name and stops, losing nothing.
-TEST_F(RenamingRunTest, SecondRunOverNameSortedThousandsStopsSafely) {
-    const std::vector<std::wstring> names = NumberedNames(1005);
-    AddFiles(L"c:\\p\\", names);
-    ASSERT_FALSE(RenamingRun(TripInput(L"c:\\p", names), files_.Renamer()).StoppedAt);
-    const auto afterFirst = files_.Files();
-
-    std::vector<std::wstring> listing;
-    for (const auto& [name, content] : afterFirst) {
-        listing.push_back(name.substr(5));
-    }
-    std::sort(listing.begin(), listing.end());
-    ASSERT_EQ(listing[100], L"trip1000.jpg");
-
-    const RenamingRunResult second = RenamingRun(TripInput(L"c:\\p", listing), files_.Renamer());
-    EXPECT_EQ(second.CounterText, L"101");
-    EXPECT_EQ(second.StoppedAt, std::optional<std::int16_t>(100));
-    EXPECT_EQ(second.ErrorCode, kAlreadyExists);
-    EXPECT_EQ(files_.Files(), afterFirst);
 }
 
 }  // namespace

@@ -1,0 +1,46 @@
+// The folder reads behind the folder and file lists (Win32). A folder that
+// cannot be read throws std::system_error.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace numora {
+
+// The file list's count is a signed 16-bit integer.
+inline constexpr std::size_t kMaxListedFiles = 32767;
+
+struct FindHandleCloser {
+    void operator()(HANDLE handle) const noexcept { ::FindClose(handle); }
+};
+using UniqueFindHandle = std::unique_ptr<void, FindHandleCloser>;
+
+// Whether a file name matches one of the ";"-separated wildcard patterns, as
+// the shell matches them: case ignored, "*.*" matching names without a dot too.
+bool MatchesFilePattern(const std::wstring& name, const std::wstring& patternText);
+
+// Explorer's order of names (StrCmpLogicalW), made total by the code units.
+void SortAsExplorer(std::vector<std::wstring>& names);
+
+// What the file list shows for a folder: its plain files (no folders, hidden
+// or system files) that match the pattern text, in Explorer's order, at most
+// kMaxListedFiles of them.
+std::vector<std::wstring> ListFiles(const std::wstring& folder, const std::wstring& patternText);
+
+// The folder's visible subfolders in Explorer's order.
+std::vector<std::wstring> ListSubfolders(const std::wstring& folder);
+
+// The folder that a write of the folder list's Path opens: for a drive text
+// ("d:" or "d: [LABEL]") that drive's current directory, otherwise the path
+// itself; spelled as the file system spells it, in NormalizeFolderPath form.
+// Throws when the folder cannot be opened (a drive not ready).
+std::wstring ResolveOpenableFolder(const std::wstring& pathOrDrive);
+
+// The process's current directory, however long it is.
+std::wstring CurrentDirectory();
+
+}  // namespace numora

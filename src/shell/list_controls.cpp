@@ -1,0 +1,317 @@
+#include "shell/list_controls.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+#include <limits>
+
+#include "browse/listing.h"
+#include "shell/win32.h"
+
+namespace numora {
+
+namespace {
+
+std::wstring VolumeLabel(wchar_t letter) {
+    const wchar_t root[] = {letter, L':', L'\\', L'\0'};
+    wchar_t label[MAX_PATH + 1] = {};
+    if (GetVolumeInformationW(root, label, static_cast<DWORD>(std::size(label)), nullptr, nullptr,
+                              nullptr, nullptr, 0) == FALSE) {
+        return {};  // no access: the drive is listed without a label
+    }
+    return label;
+}
+
+bool IsFixedDrive(wchar_t letter) {
+    const wchar_t root[] = {letter, L':', L'\\', L'\0'};
+    const UINT type = GetDriveTypeW(root);
+    return type == DRIVE_FIXED || type == DRIVE_RAMDISK;
+}
+
+}  // namespace
+
+DriveListWin32::DriveListWin32(HWND combo, const std::wstring& startFolder)
+    : combo_(combo), entries_(combo) {
+    Fill(DriveLetterOf(startFolder).value_or(L'\0'));
+}
+
+void DriveListWin32::Fill(wchar_t keepLetter) {
+    SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
+    for (const std::wstring& drive : DriveEntries(GetLogicalDrives(), IsFixedDrive, VolumeLabel)) {
+        entries_.AddItem(drive);
+    }
+    committed_ = IndexOfDrive(keepLetter);
+    SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(committed_), 0);
+}
+
+std::wstring DriveListWin32::Drive() const {
+    const int selected = Selection();
+    if (selected == CB_ERR) {
+        ThrowLastError("No drive is chosen in the drive list.", ERROR_INVALID_DRIVE);
+    }
+    return entries_.List(selected);
+}
+
+void DriveListWin32::SetDrive(const std::wstring& fullPath) {
+    const std::optional<wchar_t> letter = DriveLetterOf(fullPath);
+    if (!letter) {
+        ThrowLastError("The path names no drive.", ERROR_INVALID_DRIVE);
+    }
+    int index = IndexOfDrive(*letter);
+    if (index == CB_ERR) {
+        Fill(CommittedLetter());  // the drive may have appeared since the list was filled
+        index = IndexOfDrive(*letter);
+    }
+    if (index == CB_ERR) {
+        ThrowLastError("The drive list has no such drive.", ERROR_INVALID_DRIVE);
+    }
+    SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    committed_ = index;
+}
+
+wchar_t DriveListWin32::CommittedLetter() const {
+    return committed_ == CB_ERR ? L'\0' : DriveLetterOf(entries_.List(committed_)).value_or(L'\0');
+}
+
+bool DriveListWin32::OnNotify(WORD code) {
+    switch (code) {
+        case CBN_DROPDOWN:
+            // Drives come and go; the open list shows those there now.
+            Fill(CommittedLetter());
+            return false;
+        case CBN_SELENDCANCEL:
+            // Browsed but not chosen: the list shows the drive it had.
+            SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(committed_), 0);
+            return false;
+        case CBN_SELENDOK:
+            return choice_.OnSelEndOk(Selection() != CB_ERR) && CommitSelection();
+        case CBN_SELCHANGE: {
+            const bool dropped = SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+            return choice_.OnSelChange(dropped, Selection() != CB_ERR) && CommitSelection();
+        }
+        default:
+            return false;
+    }
+}
+
+int DriveListWin32::IndexOfDrive(wchar_t letter) const {
+    const LRESULT count = SendMessageW(combo_, CB_GETCOUNT, 0, 0);
+    for (int index = 0; index < count; ++index) {
+        if (DriveLetterOf(entries_.List(index)) == letter) {
+            return index;
+        }
+    }
+    return CB_ERR;
+}
+
+int DriveListWin32::Selection() const {
+    return static_cast<int>(SendMessageW(combo_, CB_GETCURSEL, 0, 0));
+}
+
+bool DriveListWin32::CommitSelection() {
+    const int selected = Selection();
+    if (selected == committed_) {
+        return false;  // the same drive again is no change
+    }
+    committed_ = selected;
+    return true;
+}
+
+namespace {
+
+// The list box's own procedure, kept in the list's user data while the list is
+// subclassed. Not SetWindowSubclass: that looks its data up in a window property
+// on every message, a round trip to the server under Wine.
+WNDPROC ListBoxProcedure(HWND list) {
+    return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(list, GWLP_USERDATA));
+}
+
+// Enter on a row opens it, as a double-click does. The dialog keys would
+// otherwise turn Enter into the window's IDOK.
+LRESULT CALLBACK EnterOpensRow(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC listBox = ListBoxProcedure(list);
+    switch (message) {
+        case WM_GETDLGCODE: {
+            LRESULT code = CallWindowProcW(listBox, list, message, wParam, lParam);
+            const auto* pending = reinterpret_cast<const MSG*>(lParam);
+            if (pending != nullptr && pending->message == WM_KEYDOWN &&
+                pending->wParam == VK_RETURN) {
+                code |= DLGC_WANTALLKEYS;
+            }
+            return code;
+        }
+        case WM_KEYDOWN:
+            if (wParam == VK_RETURN) {
+                SendMessageW(GetParent(list), WM_COMMAND,
+                             MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK),
+                             reinterpret_cast<LPARAM>(list));
+                return 0;
+            }
+            break;
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listBox));
+            SetWindowLongPtrW(list, GWLP_USERDATA, 0);
+            break;
+        default:
+            break;
+    }
+    return CallWindowProcW(listBox, list, message, wParam, lParam);
+}
+
+}  // namespace
+
+FolderListWin32::FolderListWin32(HWND list, const std::wstring& initialFolder) : list_(list) {
+    SetWindowLongPtrW(list_, GWLP_USERDATA, GetWindowLongPtrW(list_, GWLP_WNDPROC));
+    SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EnterOpensRow));
+    try {
+        path_ = ResolveOpenableFolder(initialFolder);
+        ShowRows(FolderTreeRows(path_, ListSubfolders(path_)));
+    } catch (const std::system_error&) {
+        path_ = NormalizeFolderPath(initialFolder);
+    }
+}
+
+void FolderListWin32::SetPath(const std::wstring& path) {
+    // Both reads come before any change, so a failure keeps the path and the rows.
+    std::wstring opened = ResolveOpenableFolder(path);
+    if (opened == path_ && !rows_.empty()) {
+        return;  // no change: the rows already show it (start-up writes the folder it opened at)
+    }
+    // Past this point the list shows another folder, or shows one at all after
+    // a start folder that could not be read: a change either way.
+    ShowRows(FolderTreeRows(opened, ListSubfolders(opened)));
+    path_ = std::move(opened);
+    if (onChange_) {
+        onChange_();
+    }
+}
+
+void FolderListWin32::ShowRows(std::vector<FolderRow> rows) {
+    rows_ = std::move(rows);
+    int current = LB_ERR;
+    {
+        const RedrawGuard quiet(list_);
+        SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+        for (const FolderRow& row : rows_) {
+            const LRESULT index =
+                SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.text.c_str()));
+            if (index == LB_ERR || index == LB_ERRSPACE) {
+                ThrowLastError("The folder list could not be filled.");
+            }
+            if (row.isCurrent) {
+                current = static_cast<int>(index);
+            }
+        }
+        SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(current), 0);
+    }
+    // The rows above the current folder are few; keep them in sight.
+    SendMessageW(list_, LB_SETTOPINDEX, 0, 0);
+    if (current != LB_ERR) {
+        SendMessageW(list_, LB_SETCARETINDEX, static_cast<WPARAM>(current), FALSE);
+    }
+}
+
+std::optional<std::wstring> FolderListWin32::SelectedRowFolder() const {
+    const LRESULT selected = SendMessageW(list_, LB_GETCURSEL, 0, 0);
+    if (selected == LB_ERR || static_cast<std::size_t>(selected) >= rows_.size()) {
+        return std::nullopt;
+    }
+    return rows_[static_cast<std::size_t>(selected)].fullPath;
+}
+
+void FolderListWin32::SetRowHeight(int pixels) {
+    SendMessageW(list_, LB_SETITEMHEIGHT, 0, MAKELPARAM(pixels, 0));
+}
+
+void FolderListWin32::Draw(const DRAWITEMSTRUCT& item) const {
+    if (item.itemID == static_cast<UINT>(-1) || item.itemID >= rows_.size()) {
+        if ((item.itemState & ODS_FOCUS) != 0) {
+            DrawFocusRect(item.hDC, &item.rcItem);
+        }
+        return;
+    }
+    const FolderRow& row = rows_[item.itemID];
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    RECT text = item.rcItem;
+    text.left += indentStep_ / 3 + row.depth * indentStep_;
+    DrawTextW(item.hDC, row.text.c_str(), static_cast<int>(row.text.size()), &text,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        DrawFocusRect(item.hDC, &item.rcItem);
+    }
+}
+
+void FileListWin32::ShowInitialFolder(const std::wstring& folder) {
+    try {
+        SetPath(folder);
+    } catch (const std::system_error&) {
+        // Shown empty; the folder list's first change fills it.
+    }
+}
+
+void FileListWin32::SetPath(const std::wstring& folder) {
+    path_ = folder;
+    Reload();
+}
+
+void FileListWin32::SetPattern(const std::wstring& pattern) {
+    pattern_ = pattern;
+    Reload();
+}
+
+void FileListWin32::Refresh() {
+    Reload();
+}
+
+void FileListWin32::Clear() {
+    SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+}
+
+void FileListWin32::Reload() {
+    // Redrawing after every entry costs milliseconds each under Wine.
+    const RedrawGuard quiet(list_);
+    Clear();
+    const std::vector<std::wstring> names = ListFiles(path_, pattern_);
+    std::size_t characters = 0;
+    for (const std::wstring& name : names) {
+        characters += name.size() + 1;
+    }
+    SendMessageW(list_, LB_INITSTORAGE, static_cast<WPARAM>(names.size()),
+                 static_cast<LPARAM>(characters * sizeof(wchar_t)));
+    for (const std::wstring& name : names) {
+        const LRESULT added =
+            SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        if (added == LB_ERR || added == LB_ERRSPACE) {
+            Clear();
+            ThrowLastError("The file list could not be filled.");
+        }
+    }
+}
+
+std::int16_t FileListWin32::ListCount() const {
+    const LRESULT count = SendMessageW(list_, LB_GETCOUNT, 0, 0);
+    if (count < 0 || count > std::numeric_limits<std::int16_t>::max()) {
+        ThrowLastError("The file list could not be counted.", ERROR_INVALID_INDEX);
+    }
+    return static_cast<std::int16_t>(count);
+}
+
+std::wstring FileListWin32::List(std::int16_t index) const {
+    const LRESULT length = SendMessageW(list_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (index < 0 || length == LB_ERR) {
+        ThrowLastError("No such entry in the file list.", ERROR_INVALID_INDEX);
+    }
+    std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(list_, LB_GETTEXT, static_cast<WPARAM>(index),
+                                        reinterpret_cast<LPARAM>(name.data()));
+    if (copied == LB_ERR) {
+        ThrowLastError("No such entry in the file list.", ERROR_INVALID_INDEX);
+    }
+    name.resize(static_cast<std::size_t>(copied));
+    return name;
+}
+
+}  // namespace numora

@@ -1,0 +1,105 @@
+// The drive, folder and file lists, which Win32 lacks, built on its combo and
+// list boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "browse/controls.h"
+#include "browse/folder_path.h"
+#include "shell/combo_choice.h"
+#include "shell/standard_controls.h"
+
+namespace numora {
+
+// The drive list over a drop-down list combo box.
+class DriveListWin32 : public DriveList {
+  public:
+    // Fills the list and selects the drive of `startFolder`.
+    DriveListWin32(HWND combo, const std::wstring& startFolder);
+
+    std::wstring Drive() const override;
+    void SetDrive(const std::wstring& fullPath) override;
+
+    // A notification from the combo box; true when the user has changed the drive.
+    bool OnNotify(WORD code);
+    // Once the user action behind the last notifications has been handled.
+    void OnActionHandled() { choice_.OnActionHandled(); }
+
+  private:
+    // Reads the system's drives again, keeping `keepLetter` selected when it is still there.
+    void Fill(wchar_t keepLetter);
+    wchar_t CommittedLetter() const;  // L'\0' when no drive is chosen
+    int IndexOfDrive(wchar_t letter) const;
+    int Selection() const;
+    bool CommitSelection();
+
+    HWND combo_;
+    ComboControlWin32 entries_;
+    // Browsing the open list must not touch every drive passed on the way.
+    ComboChoice choice_{DroppedListPolicy::ChooseOnClose};
+    int committed_ = CB_ERR;
+};
+
+// The folder list over an owner-drawn list box: the path from the root down to
+// the current folder, indented like a tree, then the current folder's subfolders.
+class FolderListWin32 : public FolderList {
+  public:
+    // Shows `initialFolder` without notifying; an unreadable one leaves the list
+    // empty, and then the first write of Path that can be read is a change.
+    FolderListWin32(HWND list, const std::wstring& initialFolder);
+    FolderListWin32(const FolderListWin32&) = delete;
+    FolderListWin32& operator=(const FolderListWin32&) = delete;
+
+    // Runs after every change of Path.
+    void SetChangeCallback(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+
+    std::wstring Path() const override { return path_; }
+    void SetPath(const std::wstring& path) override;
+
+    // The folder of the selected row, which a double-click or Enter opens.
+    std::optional<std::wstring> SelectedRowFolder() const;
+
+    void SetRowHeight(int pixels);
+    void SetIndentStep(int pixels) { indentStep_ = pixels; }
+    void Draw(const DRAWITEMSTRUCT& item) const;
+
+  private:
+    void ShowRows(std::vector<FolderRow> rows);
+
+    HWND list_;
+    std::wstring path_;
+    std::vector<FolderRow> rows_;
+    std::function<void()> onChange_;
+    int indentStep_ = 12;
+};
+
+// The file list over a list box, in the order the listing gives (not sorted by the box).
+class FileListWin32 : public FileList {
+  public:
+    FileListWin32(HWND list, std::wstring pattern) : list_(list), pattern_(std::move(pattern)) {}
+
+    // Lists `folder` at start; a folder that cannot be read leaves the list empty.
+    void ShowInitialFolder(const std::wstring& folder);
+
+    void SetPath(const std::wstring& folder) override;
+    void SetPattern(const std::wstring& pattern) override;
+    std::int16_t ListCount() const override;
+    std::wstring List(std::int16_t index) const override;
+    void Refresh() override;
+    void Clear() override;
+
+  private:
+    // On a failure the list is left empty, never showing another folder's names.
+    void Reload();
+
+    HWND list_;
+    std::wstring path_;
+    std::wstring pattern_;
+};
+
+}  // namespace numora

@@ -1,0 +1,57 @@
+// Sizes on the screen: twips to pixels, the DPI a window is drawn at (the
+// manifest makes the program per-monitor aware), and the system's message
+// font, which every control of the program uses.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "shell/layouts.h"
+#include "shell/win32.h"
+
+namespace numora {
+
+inline constexpr int kDefaultDpi = 96;
+inline constexpr int kTwipsPerInch = 1440;
+
+// Rounded the way MulDiv rounds.
+constexpr int TwipsToPixels(int twips, int dpi) {
+    const std::int64_t product = static_cast<std::int64_t>(twips) * dpi;
+    const std::int64_t half = kTwipsPerInch / 2;
+    const std::int64_t rounded =
+        product >= 0 ? (product + half) / kTwipsPerInch : -((-product + half) / kTwipsPerInch);
+    return static_cast<int>(rounded);
+}
+
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Edges are converted, not sizes, so controls that touch in twips touch in pixels.
+constexpr PixelRect ToPixels(const TwipsRect& rect, int dpi) {
+    const int left = TwipsToPixels(rect.left, dpi);
+    const int top = TwipsToPixels(rect.top, dpi);
+    return {left, top, TwipsToPixels(rect.Right(), dpi) - left,
+            TwipsToPixels(rect.Bottom(), dpi) - top};
+}
+
+// The system DPI (of the primary screen).
+int SystemDpi();
+
+// The DPI the window is drawn at.
+int WindowDpi(HWND window);
+
+// The outer rectangle of a window whose client area is `client`.
+RECT OuterRectForClient(const RECT& client, DWORD style, DWORD exStyle, bool hasMenu, int dpi);
+
+// The message font scaled to `dpi`. Throws when the system cannot give it.
+UniqueFont CreateMessageFont(int dpi);
+
+// The height of one line of text in `font`, in pixels.
+int FontLineHeight(HWND window, HFONT font);
+
+}  // namespace numora
