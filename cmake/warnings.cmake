@@ -15,7 +15,7 @@ if(WIN32)
     UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601)
   if(MINGW)
     # One self-contained .exe: no libstdc++/libgcc/winpthread DLLs beside it.
-    target_link_options(numora_options INTERFACE -municode -static -static-libgcc -static-libstdc++)
+    target_link_options(numora_options INTERFACE -static -static-libgcc -static-libstdc++)
   endif()
 endif()
 
@@ -23,4 +23,10 @@ if(NUMORA_SANITIZE AND NOT WIN32)
   target_compile_options(numora_options INTERFACE
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
   target_link_options(numora_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# Programs that start at wmain or wWinMain (the tests start at GoogleTest's main).
+add_library(numora_unicode_entry INTERFACE)
+if(MINGW)
+  target_link_options(numora_unicode_entry INTERFACE -municode)
 endif()

@@ -1,62 +1,53 @@
 // The fixture every end-to-end test starts from: a folder of its own, the
-// program started there, and polled expectations that name what they saw.
+// program started there, and polled expectations that show what they saw.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <functional>
-#include <map>
-#include <memory>
-#include <string>
-#include <vector>
+#include <optional>
 
-#include "driver/numora_app.h"
-#include "driver/poll.h"
-#include "driver/settings.h"
+#include "driver.h"
+#include "shell/resource_ids.h"
 #include "support/temp_folder.h"
 
 namespace numora::e2e {
 
+using Files = std::map<std::wstring, std::wstring>;  // name on disk -> its original name
+
 class NumoraTest : public ::testing::Test {
   protected:
-    void TearDown() override;
+    Numora& Start() { return app_.emplace(folder_.Path()); }
+    Numora& App() { return *app_; }
+    HWND Control(int id) { return app_->Control(id); }
 
-    // Starts the program in the test's folder (or a folder below it).
-    NumoraApp& StartNumora(const std::wstring& subfolder = L"");
-    NumoraApp& App() const;
-    HWND Control(int id) const { return App().Control(id); }
-
-    // Every file of the test's folder with its content (its original name).
-    std::map<std::wstring, std::wstring> FilesWithContent(
-        const std::wstring& subfolder = L"") const;
-
-    test_support::TempFolder folder_{WorkFolder()};
-
-  private:
-    std::unique_ptr<NumoraApp> app_;
-};
-
-std::string Describe(const std::wstring& text);
-std::string Describe(const std::vector<std::wstring>& texts);
-std::string Describe(const std::map<std::wstring, std::wstring>& files);
-
-// Names a parameterised test after the `name` of its row.
-struct RowName {
-    template <typename Row>
-    std::string operator()(const ::testing::TestParamInfo<Row>& row) const {
-        return row.param.name;
+    // The folder list's rows for a folder: the root, then each folder on the way.
+    static std::vector<std::wstring> RowsTo(const std::wstring& path) {
+        std::vector<std::wstring> rows{{static_cast<wchar_t>(towlower(path[0])), L':', L'\\'}};
+        for (const auto& part : std::filesystem::path(path).relative_path())
+            rows.push_back(part.wstring());
+        return rows;
     }
+
+    test_support::TempFolder folder_{std::filesystem::path(L"Z:" NUMORA_E2E_WORK).make_preferred()};
+    std::optional<Numora> app_;
 };
 
-// Polls the control until its text is `expected`.
-::testing::AssertionResult TextBecomes(HWND control, const std::wstring& expected);
-// Polls the list box until its rows are exactly `expected`, in order.
-::testing::AssertionResult ListBecomes(HWND listBox, const std::vector<std::wstring>& expected);
-// Polls the folder list until its rows (indentation stripped) are `expected`.
-::testing::AssertionResult FolderRowsBecome(HWND dir1, const std::vector<std::wstring>& expected);
-// Holds when `condition` stays true for the whole of `span` (an event that
-// must not happen gets that long to happen).
-bool StaysTrueFor(const std::function<bool()>& condition, std::chrono::milliseconds span);
+// Polls until `read` gives `expected`; a failure shows the last value read.
+template <typename Read, typename T>
+::testing::AssertionResult Becomes(Read read, const T& expected) {
+    T last{};
+    if (PollUntil([&] { return (last = read()) == expected; }))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "stayed " << ::testing::PrintToString(last);
+}
+
+inline ::testing::AssertionResult TextBecomes(HWND window, const std::wstring& expected) {
+    return Becomes([&] { return TextOf(window); }, expected);
+}
+
+inline ::testing::AssertionResult ItemsBecome(HWND list,
+                                              const std::vector<std::wstring>& expected) {
+    return Becomes([&] { return ItemsOf(list); }, expected);
+}
 
 }  // namespace numora::e2e

@@ -1,81 +1,145 @@
-// What the user sees at the first showing of the main window.
-#include <windows.h>
-
-#include <algorithm>
-
-#include "driver/screenshot.h"
-#include "driver/window_query.h"
-#include "driver/wine_path.h"
+// What the user sees at the first showing of the main window, and the rule of
+// one instance.
 #include "numora_test.h"
-#include "shell/resource_ids.h"
 
 namespace numora::e2e {
 namespace {
 
-const std::vector<std::wstring> kExtensionEntries = {L"jpg", L"gif", L"bmp", L"ico", L"txt", L"rm",
-                                                     L"ram", L"mpg", L"avi", L"mp3", L"htm", L"∀"};
-const std::vector<std::wstring> kDigitEntries = {L"１桁", L"２桁", L"３桁",
-                                                 L"４桁", L"５桁", L"６桁"};
-
 class StartupTest : public NumoraTest {
   protected:
     void SetUp() override {
-        folder_.AddFiles({L"img10.jpg", L"img2.jpg", L"img1.jpeg", L"Beta.jpg", L"alpha.jpg",
-                          L"notes.txt", L"pic.gif", L"movie.mpeg"});
+        for (const auto* name : {L"img10.jpg", L"img2.jpg", L"img1.jpeg", L"Beta.jpg", L"pic.gif"})
+            folder_.AddFile(name);
         folder_.AddFolder(L"album.jpg");
-        folder_.AddFolder(L"sub");
-        StartNumora();
+        Start();
     }
 };
 
-TEST_F(StartupTest, CaptionsAndTextsAreThoseOfTheLayout) {
-    struct Row {
-        const char* name;
-        HWND window;
-        std::wstring text;
-    };
-    const Row rows[] = {
-        {"Form1", App().Form1(), L"Numora"},
-        {"Text1", Control(IDC_TEXT1), L""},
-        {"Command1", Control(IDC_COMMAND1), L"連番化"},
-        {"Command2", Control(IDC_COMMAND2), L"A"},
-        {"Label1", Control(IDC_LABEL1), L"基本名"},
-        {"Combo1", Control(IDC_COMBO1), L"jpg"},
-        {"Combo2", Control(IDC_COMBO2), L"３桁"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(Describe(TextOf(row.window)), Describe(row.text));
+TEST_F(StartupTest, ShowsTheLayoutsTextsAndTheStartFolder) {
+    const std::pair<int, std::wstring> texts[] = {{IDC_TEXT1, L""},     {IDC_COMMAND1, L"連番化"},
+                                                  {IDC_COMMAND2, L"A"}, {IDC_LABEL1, L"基本名"},
+                                                  {IDC_COMBO1, L"jpg"}, {IDC_COMBO2, L"３桁"}};
+    EXPECT_EQ(TextOf(App().Form1()), L"Numora");
+    for (const auto& [id, text] : texts) EXPECT_EQ(TextOf(Control(id)), text) << "control " << id;
+    EXPECT_TRUE(
+        ItemsBecome(Control(IDC_FILE1), {L"Beta.jpg", L"img1.jpeg", L"img2.jpg", L"img10.jpg"}));
+    auto rows = RowsTo(folder_.Path());
+    rows.push_back(L"album.jpg");
+    EXPECT_EQ(ItemsOf(Control(IDC_DIR1)), rows);
+    BringToFront(App().Form1());
+    SavePicture(ScreenRectOf(App().Form1()), L"form1-startup.bmp");
+}
+
+TEST_F(StartupTest, WindowAndControlsSitWhereTheLayoutPutsThemAndEveryCaptionFits) {
+    HWND form1 = App().Form1();
+    const RECT frame = ScreenRectOf(form1), client = ClientScreenRectOf(form1);
+    EXPECT_NEAR(frame.right - frame.left, Pixels(5670), 1);
+    EXPECT_NEAR(client.bottom - client.top, Pixels(7785), 1);
+    EXPECT_NEAR(client.left, Pixels(150), 1);
+    // A caption and menu taller than 435 twips put the window at the top of the screen.
+    EXPECT_NEAR(client.top, std::max<LONG>(Pixels(435), client.top - frame.top), 1);
+    const LONG frameStyles =
+        WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    EXPECT_EQ(GetWindowLongW(form1, GWL_STYLE) & frameStyles, WS_CAPTION | WS_SYSMENU);
+    EXPECT_FALSE(IsWindowVisible(GetWindow(form1, GW_OWNER)))
+        << "an owner, hidden: no taskbar button";
+
+    const std::array<int, 5> places[] = {
+        // id, left, top, width, height (0: list box rows)
+        {IDC_DRIVE1, 10, 0, 2775, 300},    {IDC_TEXT1, 3610, 0, 1935, 300},
+        {IDC_COMBO1, 3610, 350, 855, 300}, {IDC_COMMAND2, 4500, 350, 320, 300},
+        {IDC_COMBO2, 4840, 350, 700, 300}, {IDC_COMMAND1, 2830, 350, 750, 300},
+        {IDC_LABEL1, 2940, 50, 615, 200},  {IDC_DIR1, 10, 330, 2775, 0},
+        {IDC_FILE1, 2800, 675, 2775, 0}};
+    for (const auto& [id, left, top, width, height] : places) {
+        RECT rect = ScreenRectOf(Control(id));
+        OffsetRect(&rect, -client.left, -client.top);
+        const RECT expected{Pixels(left), Pixels(top), Pixels(left + width),
+                            height ? Pixels(top + height) : rect.bottom};
+        EXPECT_TRUE(std::abs(rect.left - expected.left) + std::abs(rect.top - expected.top) +
+                        std::abs(rect.right - expected.right) +
+                        std::abs(rect.bottom - expected.bottom) <=
+                    1)
+            << "control " << id << " at " << rect.left << "," << rect.top << "," << rect.right
+            << "," << rect.bottom;
+        EXPECT_LE(rect.bottom, client.bottom - client.top) << "control " << id << " is cut";
     }
-    SaveWindowPicture(App().Form1(), L"form1-startup.bmp");
+    RECT overlap{}, text2 = ScreenRectOf(Control(IDC_TEXT2));
+    EXPECT_FALSE(IntersectRect(&overlap, &client, &text2)) << "the counter box is in sight";
+
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+    const UniqueFont font(CreateFontIndirectW(&metrics.lfMessageFont));
+    const WindowDc screen(nullptr);
+    const SelectedObject selected(screen.Get(), font.get());
+    for (const int id : {IDC_LABEL1, IDC_COMMAND1, IDC_COMMAND2}) {
+        const std::wstring caption = TextOf(Control(id));
+        SIZE size{};
+        GetTextExtentPoint32W(screen.Get(), caption.c_str(), static_cast<int>(caption.size()),
+                              &size);
+        const RECT rect = ScreenRectOf(Control(id));
+        EXPECT_LE(size.cx + (id == IDC_LABEL1 ? 0 : 4 * GetSystemMetrics(SM_CXEDGE)),
+                  rect.right - rect.left)
+            << "the caption of control " << id << " is cut";
+    }
+    // Folder rows: a line of text with a pixel of room above and below.
+    TEXTMETRICW line{};
+    GetTextMetricsW(screen.Get(), &line);
+    EXPECT_EQ(SendMessageW(Control(IDC_DIR1), LB_GETITEMHEIGHT, 0, 0), line.tmHeight + 2);
+    // Dialog-coloured where no control lies, between the folder list and the label.
+    BringToFront(form1);
+    const POINT bare{client.left + Pixels(2860), client.top + Pixels(150)};
+    EXPECT_TRUE(Becomes([&] { return ScreenPixel(bare); }, GetSysColor(COLOR_BTNFACE)));
 }
 
-TEST_F(StartupTest, ChoiceListsHoldTheirEntriesInOrder) {
-    EXPECT_EQ(Describe(ComboBoxItems(Control(IDC_COMBO1))), Describe(kExtensionEntries));
-    EXPECT_EQ(Describe(ComboBoxItems(Control(IDC_COMBO2))), Describe(kDigitEntries));
+TEST_F(StartupTest, TabVisitsTheControlsInLayoutOrderAndShiftTabReturns) {
+    const int order[] = {IDC_DRIVE1,   IDC_DIR1,   IDC_TEXT1,   IDC_COMBO1,
+                         IDC_COMMAND2, IDC_COMBO2, IDC_COMMAND1};
+    BringToFront(App().Form1());
+    const auto focusedId = [&] {
+        HWND focus = App().Focus();
+        while (focus != nullptr && GetParent(focus) != App().Form1()) focus = GetParent(focus);
+        return GetDlgCtrlID(focus);
+    };
+    EXPECT_TRUE(Becomes(focusedId, IDC_DRIVE1));
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        PressKey(VK_TAB);
+        EXPECT_TRUE(Becomes(focusedId, order[i])) << "Tab " << i;
+    }
+    for (std::size_t i = std::size(order) - 1; i > 0; --i) {
+        PressKey(VK_TAB, VK_SHIFT);
+        EXPECT_TRUE(Becomes(focusedId, order[i - 1])) << "Shift+Tab to " << i - 1;
+    }
 }
 
-TEST_F(StartupTest, FileListShowsTheStartFoldersJpegFilesInNaturalOrder) {
-    // Folders are not files, whatever their names; the other kinds are filtered out.
-    EXPECT_TRUE(ListBecomes(Control(IDC_FILE1),
-                            {L"alpha.jpg", L"Beta.jpg", L"img1.jpeg", L"img2.jpg", L"img10.jpg"}));
+TEST_F(StartupTest, RestingOnEachOfTheFiveControlsShowsItsTip) {
+    const std::pair<int, std::wstring> tips[] = {
+        {IDC_TEXT1, L"基本となるファイル名を入力してね"},
+        {IDC_COMBO1, L"拡張子フィルタ\u3000直接入力も可能"},
+        {IDC_COMBO2, L"使用桁数を設定します"},
+        {IDC_COMMAND1, L"連番化を実行"},
+        {IDC_COMMAND2, L"拡張子の 大文字、小文字を切り替えます"}};
+    BringToFront(App().Form1());
+    const auto shownTip = [&] {
+        HWND tip = VisibleWindow(App().ProcessId(), L"tooltips_class32");
+        return tip == nullptr ? L"" : TextOf(tip);
+    };
+    for (const auto& [id, tip] : tips) {
+        MoveMouse({0, 0});
+        ASSERT_TRUE(PollUntil([&] { return shownTip().empty(); }));
+        const POINT centre = CentreOf(ScreenRectOf(Control(id)));
+        MoveMouse({centre.x - 1, centre.y});
+        MoveMouse(centre);
+        EXPECT_TRUE(Becomes(shownTip, tip)) << "control " << id;
+    }
 }
 
-TEST_F(StartupTest, FolderListShowsTheStartFolderAndItsSubfolders) {
-    auto expected = PathTreeRows(folder_.Path());
-    expected.insert(expected.end(), {L"album.jpg", L"sub"});
-    EXPECT_TRUE(FolderRowsBecome(Control(IDC_DIR1), expected));
-}
-
-TEST_F(StartupTest, DriveListShowsTheStartFoldersDrive) {
-    const std::wstring drive = TextOf(Control(IDC_DRIVE1));
-    EXPECT_TRUE(drive == L"z:" || drive.rfind(L"z: [", 0) == 0) << Describe(drive);
-    const auto drives = ComboBoxItems(Control(IDC_DRIVE1));
-    EXPECT_NE(std::find(drives.begin(), drives.end(), drive), drives.end()) << Describe(drives);
-    const bool listsDriveC = std::any_of(
-        drives.begin(), drives.end(),
-        [](const std::wstring& entry) { return entry == L"c:" || entry.rfind(L"c: [", 0) == 0; });
-    EXPECT_TRUE(listsDriveC) << Describe(drives);
+TEST_F(StartupTest, ASecondStartEndsWithoutAWindowAndLeavesTheFirstAlone) {
+    App().TypeInto(IDC_TEXT1, L"keep");
+    EXPECT_TRUE(EndsWithoutAWindow(folder_.FullName(L"album.jpg")));
+    EXPECT_EQ(WindowsOf(App().ProcessId(), NUMORA_FORM1_CLASS).size(), 1u);
+    EXPECT_EQ(TextOf(Control(IDC_TEXT1)), L"keep");
 }
 
 }  // namespace

@@ -11,37 +11,35 @@ namespace {
 using namespace fakes;
 
 struct FakeForm : MainWindowView, InstanceRule {
-    explicit FakeForm(Log& log) : log_(log) {}
+    explicit FakeForm(Log& to) : log(to) {}
     void SetOuterWidthTwips(int twips) override {
-        log_.push_back(L"Width=" + std::to_wstring(twips));
+        log.push_back(L"Width=" + std::to_wstring(twips));
     }
     void SetToolTip(const std::wstring& control, const std::wstring& text) override {
-        log_.push_back(control + L".ToolTipText=" + text);
+        log.push_back(control + L".Tip=" + text);
     }
     void SetMousePointer(MousePointer pointer) override {
-        log_.push_back(L"MousePointer=" + std::to_wstring(static_cast<int>(pointer)));
+        log.push_back(L"MousePointer=" + std::to_wstring(static_cast<int>(pointer)));
     }
     void Unload() override {}
     bool EarlierInstanceRunning() override {
-        log_.push_back(L"earlier instance?");
-        return earlierInstance;
+        return log.push_back(L"earlier instance?"), earlierInstance;
     }
+    Log& log;
     bool earlierInstance = false;
-    Log& log_;
 };
 
 class FormHandlersTest : public ::testing::Test {
   protected:
-    FormHandlersTest() {
-        disk.folders = {{L"c:\\", {}}, {L"c:\\photos", {L"a.jpg", L"b.jpeg", L"c.jpg"}}};
+    FormHandlersTest() { disk.folders = {{L"c:\\", {}}, {L"c:\\photos", {L"a.jpg", L"b.jpeg"}}}; }
+    Form1Controls Controls(DriveList& drive) {
+        return {drive, dir1, file1, text1, text2, combo1, combo2, command1, command2, form, notice};
     }
-
-    // The log from the first entry that starts with `from`.
-    Log LogFrom(const std::wstring& from) const {
-        const auto first = std::find_if(log.begin(), log.end(), [&](const std::wstring& entry) {
-            return entry.rfind(from, 0) == 0;
+    RenamingRunResult Run() {
+        return Command1_Click(controls, [&](const std::wstring& from, const std::wstring& to) {
+            renames.emplace_back(from, to);
+            return RenameOutcome{true, 0};
         });
-        return Log(first, log.end());
     }
 
     Log log;
@@ -54,18 +52,17 @@ class FormHandlersTest : public ::testing::Test {
         command2{log, L"Command2", L"A"};
     FakeCombo combo1{log, L"Combo1"}, combo2{log, L"Combo2"};
     FakeNotice notice{log};
-    Form1Controls controls{drive1, dir1,     file1,    text1, text2, combo1,
-                           combo2, command1, command2, form,  notice};
+    Form1Controls controls = Controls(drive1);
+    std::vector<std::pair<std::wstring, std::wstring>> renames;
 };
 
 TEST_F(FormHandlersTest, LoadSetsTheStartStateInOrder) {
     EXPECT_EQ(Form_Load(controls, form), LoadOutcome::ShowWindow);
-    EXPECT_EQ(log,
-              (Log{L"Width=5670", L"Text1.ToolTipText=基本となるファイル名を入力してね",
-                   L"Combo1.ToolTipText=拡張子フィルタ\u3000直接入力も可能",
-                   L"Combo2.ToolTipText=使用桁数を設定します", L"Command1.ToolTipText=連番化を実行",
-                   L"Command2.ToolTipText=拡張子の 大文字、小文字を切り替えます",
-                   L"earlier instance?", L"Dir1.Path=c:\\", L"Combo1=jpg", L"Combo2=３桁"}));
+    EXPECT_EQ(log, (Log{L"Width=5670", L"Text1.Tip=基本となるファイル名を入力してね",
+                        L"Combo1.Tip=拡張子フィルタ\u3000直接入力も可能",
+                        L"Combo2.Tip=使用桁数を設定します", L"Command1.Tip=連番化を実行",
+                        L"Command2.Tip=拡張子の 大文字、小文字を切り替えます", L"earlier instance?",
+                        L"Dir1.Path=c:\\", L"Combo1=jpg", L"Combo2=３桁"}));
     EXPECT_EQ(combo1.items,
               (std::vector<std::wstring>{L"jpg", L"gif", L"bmp", L"ico", L"txt", L"rm", L"ram",
                                          L"mpg", L"avi", L"mp3", L"htm", L"∀"}));
@@ -73,18 +70,14 @@ TEST_F(FormHandlersTest, LoadSetsTheStartStateInOrder) {
               (std::vector<std::wstring>{L"１桁", L"２桁", L"３桁", L"４桁", L"５桁", L"６桁"}));
 }
 
-TEST_F(FormHandlersTest, AnEarlierInstanceEndsTheLoadBeforeTheListsAreTouched) {
+TEST_F(FormHandlersTest, AnEarlierInstanceOrAnUnreadyDriveEndsTheLoadBeforeTheLists) {
+    FakeDriveList notReady(log, L"r:");
+    Form1Controls unready = Controls(notReady);
+    EXPECT_EQ(Form_Load(unready, form), LoadOutcome::ShowWindow)
+        << "silently, in the state reached";
     form.earlierInstance = true;
     EXPECT_EQ(Form_Load(controls, form), LoadOutcome::EndProgram);
-    EXPECT_EQ(LogFrom(L"earlier"), (Log{L"earlier instance?"}));
-}
-
-TEST_F(FormHandlersTest, ADriveNotReadyAtLoadShowsTheWindowSilentlyWithEmptyLists) {
-    FakeDriveList notReady(log, L"r:");
-    Form1Controls view{notReady, dir1,     file1,    text1, text2, combo1,
-                       combo2,   command1, command2, form,  notice};
-    EXPECT_EQ(Form_Load(view, form), LoadOutcome::ShowWindow);
-    EXPECT_EQ(LogFrom(L"earlier"), (Log{L"earlier instance?"}));
+    EXPECT_EQ(log.back(), L"earlier instance?");
     EXPECT_TRUE(combo1.items.empty() && combo2.items.empty());
 }
 
@@ -95,77 +88,55 @@ TEST_F(FormHandlersTest, ARunReadsTheControlsKeepsTheCounterAndRefreshesAfter) {
     for (const auto* entry : {L"１桁", L"２桁", L"３桁", L"４桁", L"５桁", L"６桁"})
         combo2.AddItem(entry);
     combo2.SetText(L"２桁");
-    std::vector<std::pair<std::wstring, std::wstring>> renames;
     log.clear();
-
-    const RenamingRunResult result =
-        Command1_Click(controls, [&](const std::wstring& from, const std::wstring& to) {
-            renames.emplace_back(from, to);
-            return RenameOutcome{true, 0};
-        });
-
-    EXPECT_EQ(result.CounterText, L"3");
+    EXPECT_EQ(Run().CounterText, L"2");
     EXPECT_EQ(renames, (std::vector<std::pair<std::wstring, std::wstring>>{
                            {L"c:\\photos\\a.jpg", L"c:\\photos\\trip01.JPG"},
-                           {L"c:\\photos\\b.jpeg", L"c:\\photos\\trip02.JPG"},
-                           {L"c:\\photos\\c.jpg", L"c:\\photos\\trip03.JPG"}}));
-    EXPECT_EQ(log, (Log{L"Text2=0", L"MousePointer=13", L"Text2=1", L"Text2=2", L"Text2=3",
-                        L"File1.Refresh", L"MousePointer=0"}));
-}
-
-TEST_F(FormHandlersTest, AnEmptyListIsToldAndNotRefreshed) {
-    log.clear();
-    const RenamingRunResult result = Command1_Click(controls, [](auto&, auto&) {
-        return RenameOutcome{true, 0};
-    });
-    EXPECT_EQ(result.ExitKind, RunExit::NoFiles);
-    EXPECT_EQ(log, (Log{L"Text2=0", L"MousePointer=13", L"beep and box=ファイルがありません。",
+                           {L"c:\\photos\\b.jpeg", L"c:\\photos\\trip02.JPG"}}));
+    EXPECT_EQ(log, (Log{L"Text2=0", L"MousePointer=13", L"Text2=1", L"Text2=2", L"File1.Refresh",
                         L"MousePointer=0"}));
 }
 
-TEST_F(FormHandlersTest, AFailedControlReadStillRefreshesAndRestoresThePointer) {
+TEST_F(FormHandlersTest, AnEmptyListIsToldAndAFailedReadRefreshes) {
+    EXPECT_EQ(Run().ExitKind, RunExit::NoFiles);
+    EXPECT_EQ(log, (Log{L"Text2=0", L"MousePointer=13", L"beep and box=ファイルがありません。",
+                        L"MousePointer=0"}));
     file1.failCount = true;
     log.clear();
-    Command1_Click(controls, [](auto&, auto&) { return RenameOutcome{true, 0}; });
+    Run();
     EXPECT_EQ(log, (Log{L"Text2=0", L"MousePointer=13", L"File1.Refresh", L"MousePointer=0"}));
 }
 
 // One user action reaches a combo box as several notifications, in orders that
 // differ by mouse, keyboard and the state of the list; each action chooses once.
 TEST(ComboChoiceTest, OneChoicePerUserAction) {
-    enum Step { SelEndOk, SelChangeDropped, SelChangeClosed, NoSelection, ActionOver };
+    enum Step { SelEndOk, NoSelection, SelChangeDropped, SelChangeClosed, ActionOver };
     const struct {
-        const char* name;
         DroppedListPolicy policy;
         std::vector<Step> steps;
         int choices;
     } rows[] = {
-        {"click in the open list",
-         DroppedListPolicy::ChooseWhileBrowsing,
+        {DroppedListPolicy::ChooseWhileBrowsing,
          {SelChangeDropped, SelEndOk, ActionOver},
-         1},
-        {"arrow keys on the closed box",
-         DroppedListPolicy::ChooseWhileBrowsing,
+         1},  // a click in the list
+        {DroppedListPolicy::ChooseWhileBrowsing,
          {SelEndOk, SelChangeClosed, ActionOver, SelEndOk, SelChangeClosed, ActionOver},
-         2},
-        {"browsing the open drive list",
-         DroppedListPolicy::ChooseOnClose,
+         2},  // two arrow keys
+        {DroppedListPolicy::ChooseOnClose,
          {SelChangeDropped, SelChangeDropped, SelEndOk, ActionOver},
          1},
-        {"closed on no entry", DroppedListPolicy::ChooseOnClose, {NoSelection, ActionOver}, 0},
+        {DroppedListPolicy::ChooseOnClose, {NoSelection, ActionOver}, 0},
     };
     for (const auto& row : rows) {
         ComboChoice choice(row.policy);
         int choices = 0;
         for (const Step step : row.steps) {
             if (step == ActionOver) choice.OnActionHandled();
-            if (step == SelEndOk || step == NoSelection)
-                choices += choice.OnSelEndOk(step == SelEndOk);
-            if (step == SelChangeDropped || step == SelChangeClosed) {
+            if (step <= NoSelection) choices += choice.OnSelEndOk(step == SelEndOk);
+            if (step == SelChangeDropped || step == SelChangeClosed)
                 choices += choice.OnSelChange(step == SelChangeDropped, true);
-            }
         }
-        EXPECT_EQ(choices, row.choices) << row.name;
+        EXPECT_EQ(choices, row.choices) << "row " << &row - rows;
     }
 }
 

@@ -1,0 +1,421 @@
+// Drives the real numora.exe as a user would, from another process: finds its
+// windows, reads them by the messages that Wine marshals between processes, and
+// gives real keyboard and mouse input through SendInput.
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <stdexcept>
+
+#include "shell/resource_ids.h"
+#include "shell/win32.h"
+
+namespace numora::e2e {
+
+inline constexpr std::chrono::milliseconds kTimeout{10000}, kNoWait{0};
+
+[[noreturn]] inline void Fail(const std::string& what) {
+    throw std::runtime_error(what);
+}
+
+// Bounded wait: true once `ready` holds, false when the time is up.
+inline bool PollUntil(const std::function<bool()>& ready,
+                      std::chrono::milliseconds timeout = kTimeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!ready()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+inline LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 10000, &result)) {
+        Fail("the program did not answer message " + std::to_string(message));
+    }
+    return static_cast<LRESULT>(result);
+}
+
+inline void SyncWith(HWND window) {  // returns once the window's thread has served what came before
+    Send(window, WM_NULL);
+}
+
+inline std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+inline std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(Send(window, WM_GETTEXTLENGTH)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+// The rows of a list box, or the entries of a combo box.
+inline std::vector<std::wstring> ItemsOf(HWND listOrCombo) {
+    const bool combo = ClassOf(listOrCombo) == L"ComboBox";
+    std::vector<std::wstring> items(
+        std::max<LRESULT>(Send(listOrCombo, combo ? CB_GETCOUNT : LB_GETCOUNT), 0));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i].resize(static_cast<std::size_t>(
+                            Send(listOrCombo, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i)) +
+                        1);
+        const LPARAM buffer = reinterpret_cast<LPARAM>(items[i].data());
+        items[i].resize(static_cast<std::size_t>(
+            Send(listOrCombo, combo ? CB_GETLBTEXT : LB_GETTEXT, i, buffer)));
+    }
+    return items;
+}
+
+using WindowSearch = std::tuple<DWORD, const wchar_t*, std::vector<HWND>>;  // process, class, found
+inline BOOL CALLBACK CollectWindow(HWND window, LPARAM search) {
+    auto& [processId, className, found] = *reinterpret_cast<WindowSearch*>(search);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && ClassOf(window) == className) found.push_back(window);
+    return TRUE;
+}
+// The top-level windows of a process, of one class; the first visible one.
+inline std::vector<HWND> WindowsOf(DWORD processId, const wchar_t* className) {
+    WindowSearch search{processId, className, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return std::get<2>(search);
+}
+inline HWND VisibleWindow(DWORD processId, const wchar_t* className) {
+    for (HWND window : WindowsOf(processId, className)) {
+        if (IsWindowVisible(window)) return window;
+    }
+    return nullptr;
+}
+
+inline RECT ScreenRectOf(HWND window) {
+    RECT rect{};
+    if (!GetWindowRect(window, &rect)) Fail("the window is gone");
+    return rect;
+}
+inline RECT ClientScreenRectOf(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+inline RECT ItemScreenRectOf(HWND list, WPARAM index) {
+    RECT rect{};
+    Send(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+inline POINT CentreOf(const RECT& rect) {
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+inline int Pixels(int twips) {  // at the screen's DPI
+    const WindowDc screen(nullptr);
+    return MulDiv(twips, GetDeviceCaps(screen.Get(), LOGPIXELSX), 1440);
+}
+
+// The screen's pixels in the rectangle, top row first, as 0x00RRGGBB.
+inline std::vector<DWORD> CaptureScreen(const RECT& rect) {
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    const WindowDc screen(nullptr);
+    HDC memory = CreateCompatibleDC(screen.Get());
+    HBITMAP bitmap = CreateCompatibleBitmap(screen.Get(), width, height);
+    DeleteObject(SelectObject(memory, bitmap));
+    BitBlt(memory, 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    std::vector<DWORD> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    return pixels;
+}
+inline COLORREF ScreenPixel(POINT point) {
+    const DWORD pixel = CaptureScreen({point.x, point.y, point.x + 1, point.y + 1}).front();
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+// A BMP picture of the screen's rectangle, in the suite's picture folder.
+inline void SavePicture(const RECT& rect, const std::wstring& fileName) {
+    std::vector<DWORD> pixels = CaptureScreen(rect);
+    for (DWORD& pixel : pixels) pixel |= 0xFF000000;  // opaque
+    const BITMAPINFOHEADER header{sizeof(header),
+                                  rect.right - rect.left,
+                                  rect.top - rect.bottom,
+                                  1,
+                                  32,
+                                  BI_RGB,
+                                  0,
+                                  0,
+                                  0,
+                                  0,
+                                  0};
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(header), bytes = pixels.size() * 4;
+    const BITMAPFILEHEADER file{0x4D42, offset + bytes, 0, 0, offset};
+    const auto folder = std::filesystem::path(L"Z:" NUMORA_E2E_SCREENS).make_preferred();
+    std::filesystem::create_directories(folder);
+    std::ofstream out(folder / fileName, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&header), sizeof(header));
+    out.write(reinterpret_cast<const char*>(pixels.data()), bytes);
+}
+
+inline void SendInputs(std::vector<INPUT> inputs) {
+    if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) !=
+        inputs.size()) {
+        Fail("SendInput failed");
+    }
+}
+inline INPUT Key(WORD key, DWORD flags = 0) {
+    INPUT input{INPUT_KEYBOARD, {}};
+    const bool unicode = (flags & KEYEVENTF_UNICODE) != 0;
+    input.ki = {unicode ? WORD{0} : key, unicode ? key : WORD{0}, flags, 0, 0};
+    return input;
+}
+inline void PressKey(WORD key, WORD heldKey = 0) {
+    if (heldKey == 0) return SendInputs({Key(key), Key(key, KEYEVENTF_KEYUP)});
+    SendInputs({Key(heldKey), Key(key), Key(key, KEYEVENTF_KEYUP), Key(heldKey, KEYEVENTF_KEYUP)});
+}
+
+// Each mouse event carries its own absolute place, so that no motion reported
+// late by the X server moves a click elsewhere.
+inline INPUT MouseAt(POINT point, DWORD button = 0) {
+    const LONG width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input{INPUT_MOUSE, {}};
+    input.mi.dx = (point.x * 65536 + width - 1) / width;
+    input.mi.dy = (point.y * 65536 + height - 1) / height;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+    return input;
+}
+inline void MoveMouse(POINT point) {
+    SendInputs({MouseAt(point)});
+    PollUntil([&] {
+        POINT now{};
+        return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
+    });
+}
+// A second click at the same place waits out the double-click time, so that it
+// is not taken for the second half of one.
+inline void Click(POINT point, int count = 1) {
+    static POINT last{-1000, -1000};
+    static ULONGLONG lastTick = 0;
+    const ULONGLONG quiet = GetDoubleClickTime() + 50, since = GetTickCount64() - lastTick;
+    if (std::abs(point.x - last.x) < 8 && std::abs(point.y - last.y) < 8 && since < quiet) {
+        Sleep(static_cast<DWORD>(quiet - since));
+    }
+    MoveMouse(point);
+    std::vector<INPUT> clicks;
+    for (int i = 0; i < count; ++i) {
+        clicks.insert(clicks.end(),
+                      {MouseAt(point, MOUSEEVENTF_LEFTDOWN), MouseAt(point, MOUSEEVENTF_LEFTUP)});
+    }
+    SendInputs(clicks);
+    last = point;
+    lastTick = GetTickCount64();
+}
+inline void BringToFront(HWND topLevel) {
+    if (!PollUntil(
+            [&] { return SetForegroundWindow(topLevel), GetForegroundWindow() == topLevel; })) {
+        Fail("the window did not come to the front");
+    }
+}
+inline void PostClick(HWND button) {  // does not wait on what the program shows in answer
+    if (!PostMessageW(button, BM_CLICK, 0, 0)) Fail("the button is gone");
+}
+
+struct MessageBoxView {
+    HWND window = nullptr;
+    std::wstring title;
+    std::vector<std::wstring> texts, buttons;
+    bool hasIcon = false;
+};
+inline std::vector<MessageBoxView> MessageBoxesOf(DWORD processId) {
+    std::vector<MessageBoxView> boxes;
+    for (HWND window : WindowsOf(processId, L"#32770")) {
+        MessageBoxView& box =
+            boxes.emplace_back(MessageBoxView{window, TextOf(window), {}, {}, false});
+        for (HWND child = GetWindow(window, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            const bool icon = (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+            if (ClassOf(child) == L"Button") box.buttons.push_back(TextOf(child));
+            if (ClassOf(child) != L"Static") continue;
+            box.hasIcon = box.hasIcon || icon;
+            if (!icon && !TextOf(child).empty()) box.texts.push_back(TextOf(child));
+        }
+    }
+    return boxes;
+}
+inline MessageBoxView WaitForMessageBox(DWORD processId) {
+    if (!PollUntil([&] { return VisibleWindow(processId, L"#32770") != nullptr; }))
+        Fail("no message box appeared");
+    return MessageBoxesOf(processId).front();
+}
+inline void PressOk(const MessageBoxView& box) {
+    PostClick(GetDlgItem(box.window, IDOK));
+    if (!PollUntil([&] { return !IsWindow(box.window); })) Fail("the message box stayed open");
+}
+
+inline UniqueKernelHandle StartNumoraExe(const std::wstring& workingFolder, DWORD& processId) {
+    const auto exe = std::filesystem::path(L"Z:" NUMORA_E2E_EXE).make_preferred().wstring();
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workingFolder.c_str(), &startup, &started)) {
+        Fail("numora.exe could not be started");
+    }
+    CloseHandle(started.hThread);
+    processId = started.dwProcessId;
+    return UniqueKernelHandle(started.hProcess);
+}
+
+// Starts numora.exe and tells whether it ended without ever showing its main window.
+inline bool EndsWithoutAWindow(const std::wstring& workingFolder) {
+    DWORD processId = 0;
+    const UniqueKernelHandle process = StartNumoraExe(workingFolder, processId);
+    bool shown = false;
+    const bool ended = PollUntil([&] {
+        shown = shown || VisibleWindow(processId, NUMORA_FORM1_CLASS) != nullptr;
+        return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0;
+    });
+    if (!ended) TerminateProcess(process.get(), 1);
+    return ended && !shown;
+}
+
+// One running numora.exe. The program allows one instance, so the destructor
+// always ends it: politely first, by force if need be.
+class Numora {
+  public:
+    explicit Numora(const std::wstring& workingFolder)
+        : process_(StartNumoraExe(workingFolder, processId_)) {
+        PollUntil([&] {
+            return (form1_ = VisibleWindow(processId_, NUMORA_FORM1_CLASS)) || Ended(kNoWait);
+        });
+        if (form1_ == nullptr) {
+            TerminateProcess(process_.get(), 1);
+            Fail("numora.exe showed no main window");
+        }
+    }
+    ~Numora() {
+        for (int attempt = 0; attempt < 3 && !Ended(kNoWait); ++attempt) {
+            for (const auto& box : MessageBoxesOf(processId_))
+                PostMessageW(box.window, WM_COMMAND, IDOK, 0);
+            for (HWND about : AboutWindows()) PostMessageW(about, WM_CLOSE, 0, 0);
+            PostMessageW(form1_, WM_CLOSE, 0, 0);
+            Ended(std::chrono::milliseconds(2000));
+        }
+        TerminateProcess(process_.get(), 1);  // when it would not end
+        WaitForSingleObject(process_.get(), 10000);
+    }
+    Numora(const Numora&) = delete;
+    Numora& operator=(const Numora&) = delete;
+
+    HWND Form1() const { return form1_; }
+    DWORD ProcessId() const { return processId_; }
+    HWND Control(int id) const {
+        HWND control = GetDlgItem(form1_, id);
+        return control != nullptr ? control
+                                  : throw std::runtime_error("no control " + std::to_string(id));
+    }
+    std::vector<HWND> AboutWindows() const { return WindowsOf(processId_, NUMORA_FORM2_CLASS); }
+    bool Ended(std::chrono::milliseconds timeout = kTimeout) const {
+        return WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) ==
+               WAIT_OBJECT_0;
+    }
+    HWND Focus() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        GetGUIThreadInfo(GetWindowThreadProcessId(form1_, nullptr), &info);
+        return info.hwndFocus;
+    }
+    void Choose(unsigned menuCommand) const { PostMessageW(form1_, WM_COMMAND, menuCommand, 0); }
+
+    void TypeInto(int controlId, const std::wstring& text) const {
+        HWND control = Control(controlId);
+        FocusByClick(control);
+        PressKey(VK_HOME);
+        PressKey(VK_END, VK_SHIFT);
+        // A mark typed last and taken back: once it has gone, every key has been served.
+        std::vector<INPUT> keys;
+        for (const wchar_t c : text + L'#') {
+            keys.insert(keys.end(),
+                        {Key(c, KEYEVENTF_UNICODE), Key(c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)});
+        }
+        SendInputs(keys);
+        if (!PollUntil([&] { return TextOf(control) == text + L'#'; }))
+            Fail("typing did not give the text");
+        PressKey(VK_BACK);
+        if (!PollUntil([&] { return TextOf(control) == text; })) Fail("the mark stayed");
+    }
+
+    // Opens the drop-down list with the mouse and clicks the entry.
+    void ChooseByMouse(int comboId, const std::wstring& entry) const {
+        BringToFront(form1_);
+        const RECT box = ScreenRectOf(Control(comboId));
+        Click({box.right - 6, (box.top + box.bottom) / 2});  // the drop-down button
+        HWND list = nullptr;
+        PollUntil([&] { return (list = VisibleWindow(processId_, L"ComboLBox")) != nullptr; });
+        const auto items = list == nullptr ? std::vector<std::wstring>() : ItemsOf(list);
+        const auto found = std::find(items.begin(), items.end(), entry);
+        if (found == items.end()) Fail("the dropped list has no such entry");
+        const WPARAM index = static_cast<WPARAM>(found - items.begin());
+        Send(list, LB_SETTOPINDEX, index);  // in sight, as the scroll bar would bring it
+        Click(CentreOf(ItemScreenRectOf(list, index)));
+        if (!PollUntil([&] { return !IsWindowVisible(list); })) Fail("the list stayed open");
+    }
+
+    // With the focus in the box, the arrow keys step to the entry.
+    void ChooseByKeys(int comboId, const std::wstring& entry) const {
+        HWND combo = Control(comboId);
+        const auto items = ItemsOf(combo);
+        const auto at = [&](const std::wstring& item) {
+            return std::find(items.begin(), items.end(), item);
+        };
+        FocusByClick(combo);
+        while (TextOf(combo) != entry) {
+            const std::wstring now = TextOf(combo);
+            PressKey(at(now) > at(entry) ? VK_UP : VK_DOWN);
+            if (!PollUntil([&] { return TextOf(combo) != now; }))
+                Fail("the arrow keys stopped short");
+        }
+    }
+
+    // Opens a folder list row by double-click, or by a click and Enter.
+    void OpenFolder(const std::wstring& row, bool byEnter) const {
+        HWND dir1 = Control(IDC_DIR1);
+        const auto rows = ItemsOf(dir1);
+        const auto found = std::find(rows.rbegin(), rows.rend(), row);
+        if (found == rows.rend()) Fail("Dir1 has no such row");
+        const WPARAM index = static_cast<WPARAM>(rows.rend() - found - 1);
+        BringToFront(form1_);
+        Click(CentreOf(ItemScreenRectOf(dir1, index)), byEnter ? 1 : 2);
+        if (!byEnter) return;
+        PollUntil([&] {
+            return Focus() == dir1 && Send(dir1, LB_GETCURSEL) == static_cast<LRESULT>(index);
+        });
+        PressKey(VK_RETURN);
+    }
+
+  private:
+    void FocusByClick(HWND control) const {
+        BringToFront(form1_);
+        // An editable combo box takes the click in its edit field.
+        HWND target = ClassOf(control) == L"ComboBox" ? GetWindow(control, GW_CHILD) : control;
+        Click(CentreOf(ScreenRectOf(target)));
+        if (!PollUntil([&] { return Focus() == target; }))
+            Fail("a click did not focus the control");
+    }
+
+    DWORD processId_ = 0;  // before process_, which the constructor fills in with it
+    UniqueKernelHandle process_;
+    HWND form1_ = nullptr;
+};
+
+}  // namespace numora::e2e

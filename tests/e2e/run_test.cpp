@@ -1,0 +1,80 @@
+// Presses of 連番化 as the user makes them: the files on disk, the refreshed
+// file list, the counter in Text2; and the extension box that chooses the
+// listed files.
+#include "numora_test.h"
+
+namespace numora::e2e {
+namespace {
+
+// A press over the folder's files with base name "trip": the files on disk,
+// the refreshed file list, the counter in Text2, and no message.
+class RunTest : public NumoraTest {
+  protected:
+    void Run(std::initializer_list<const wchar_t*> files) {
+        for (const auto* name : files) folder_.AddFile(name);
+        Start().TypeInto(IDC_TEXT1, L"trip");
+        PostClick(Control(IDC_COMMAND1));
+    }
+    void Expect(const Files& files, const std::wstring& counter,
+                const std::vector<std::wstring>& listed) {
+        EXPECT_TRUE(ItemsBecome(Control(IDC_FILE1), listed));
+        EXPECT_EQ(TextOf(Control(IDC_TEXT2)), counter);
+        EXPECT_EQ(folder_.Files(), files);
+        EXPECT_TRUE(MessageBoxesOf(App().ProcessId()).empty()) << "a run reports nothing";
+    }
+};
+
+TEST_F(RunTest, RenamesTheListedFilesAndShowsTheFolderAsItHasBecome) {
+    Run({L"a.jpg", L"b.jpeg", L"c.jpg", L"notes.txt"});
+    Expect({{L"notes.txt", L"notes.txt"},
+            {L"trip001.jpg", L"a.jpg"},
+            {L"trip002.jpg", L"b.jpeg"},
+            {L"trip003.jpg", L"c.jpg"}},
+           L"3", {L"trip001.jpg", L"trip002.jpg", L"trip003.jpg"});
+}
+
+TEST_F(RunTest, StopsAtAnExistingName) {
+    Run({L"a.jpg", L"b.jpg", L"trip002.jpg"});
+    Expect({{L"b.jpg", L"b.jpg"}, {L"trip001.jpg", L"a.jpg"}, {L"trip002.jpg", L"trip002.jpg"}},
+           L"2", {L"b.jpg", L"trip001.jpg", L"trip002.jpg"});
+}
+
+TEST_F(NumoraTest, AnEmptyListIsToldInAModalBoxAndNothingIsRenamed) {
+    folder_.AddFile(L"notes.txt");
+    Start();
+    PostClick(Control(IDC_COMMAND1));
+    const MessageBoxView box = WaitForMessageBox(App().ProcessId());
+    SavePicture(ScreenRectOf(box.window), L"message-no-files.bmp");
+    EXPECT_EQ(box.title, L"Numora Kelpo");
+    EXPECT_EQ(box.texts, std::vector<std::wstring>{L"ファイルがありません。"});
+    EXPECT_EQ(box.buttons, std::vector<std::wstring>{L"OK"});
+    EXPECT_TRUE(box.hasIcon);
+    EXPECT_FALSE(IsWindowEnabled(App().Form1())) << "the box is not modal";
+    PressOk(box);
+    EXPECT_TRUE(TextBecomes(Control(IDC_TEXT2), L"0"));
+    EXPECT_TRUE(IsWindowEnabled(App().Form1()));
+    EXPECT_EQ(folder_.Files(), (Files{{L"notes.txt", L"notes.txt"}}));
+}
+
+// Choices by mouse and by keyboard set the filter and reset the case button;
+// typing sets no filter.
+TEST_F(NumoraTest, TheExtensionBoxChoosesWhichFilesAreListed) {
+    for (const auto* name : {L"a.gif", L"c.jpg", L"h.htm", L"k.html"}) folder_.AddFile(name);
+    Start();
+    HWND file1 = Control(IDC_FILE1), combo1 = Control(IDC_COMBO1), command2 = Control(IDC_COMMAND2);
+    PostClick(command2);
+    EXPECT_TRUE(TextBecomes(combo1, L"JPG"));
+    EXPECT_TRUE(TextBecomes(command2, L"a"));
+    App().ChooseByMouse(IDC_COMBO1, L"htm");
+    EXPECT_TRUE(ItemsBecome(file1, {L"h.htm", L"k.html"}));
+    EXPECT_EQ(TextOf(command2), L"A");
+    App().ChooseByKeys(IDC_COMBO1, L"gif");
+    EXPECT_TRUE(ItemsBecome(file1, {L"a.gif"}));
+    App().TypeInto(IDC_COMBO1, L"jpg");
+    App().ChooseByMouse(IDC_COMBO2, L"１桁");
+    App().ChooseByKeys(IDC_COMBO2, L"２桁");
+    EXPECT_EQ(ItemsOf(file1), std::vector<std::wstring>{L"a.gif"});
+}
+
+}  // namespace
+}  // namespace numora::e2e
