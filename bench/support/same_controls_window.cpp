@@ -8,18 +8,11 @@
 #include "shell/control_factory.h"
 #include "shell/layouts.h"
 #include "shell/metrics.h"
+#include "support/baseline_window.h"
 
 namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-
-LRESULT CALLBACK BaselineProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
 
 }  // namespace
 
@@ -27,13 +20,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     using namespace numora;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = BaselineProcedure;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = L"NumoraBenchSameControls";
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    RegisterClassW(&windowClass);
+    bench::RegisterBaselineClass(instance, L"NumoraBenchSameControls");
 
     const int dpi = 96;
     RECT outer{TwipsToPixels(kForm1ClientScreenLeftTwips, dpi),
@@ -41,7 +28,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                TwipsToPixels(kForm1ClientScreenLeftTwips + kForm1Window.clientWidthTwips, dpi),
                TwipsToPixels(kForm1ClientScreenTopTwips + kForm1Window.clientHeightTwips, dpi)};
     AdjustWindowRectEx(&outer, kStyle, TRUE, 0);
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Numora", kStyle, outer.left,
+    HWND window = CreateWindowExW(0, L"NumoraBenchSameControls", L"Numora", kStyle, outer.left,
                                   outer.top, outer.right - outer.left, outer.bottom - outer.top,
                                   nullptr, BuildMenuBar(kForm1Menu).release(), instance, nullptr);
     for (const ControlLayout& layout : kForm1Controls) {
@@ -57,10 +44,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                     CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return 0;
+    return bench::RunMessageLoop();
 }

@@ -142,11 +142,6 @@ LoadOutcome Form1::Load() {
     return Form_Load(adapters_->view, instances_);
 }
 
-void Form1::Show() {
-    ShowWindow(hwnd_, SW_SHOWNORMAL);
-    UpdateWindow(hwnd_);
-}
-
 void Form1::RelayMouseMessage(const MSG& message) {
     if (adapters_ && message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
         adapters_->tips.Relay(message);
@@ -187,9 +182,7 @@ void Form1::SetMousePointer(MousePointer pointer) {
 }
 
 void Form1::Unload() {
-    if (DestroyWindow(hwnd_) == FALSE) {
-        ThrowLastError("The main window could not be closed.");
-    }
+    Destroy();
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

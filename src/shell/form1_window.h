@@ -24,7 +24,6 @@ class Form1 : public WindowBase<Form1>, public MainWindowView {
     // Creates the window hidden, owned by `owner`, with all its controls.
     void Create(HWND owner);
     LoadOutcome Load();
-    void Show();
     // A mouse message from the queue for this window or one of its controls.
     void RelayMouseMessage(const MSG& message);
 

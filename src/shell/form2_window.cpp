@@ -59,20 +59,13 @@ void Form2::FitClientArea() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Form2::Show() {
-    ShowWindow(hwnd_, SW_SHOWNORMAL);
-    UpdateWindow(hwnd_);
-}
-
 void Form2::Unload() {
     int cancel = 0;
     Form_Unload(cancel);
     if (cancel != 0) {
         return;
     }
-    if (DestroyWindow(hwnd_) == FALSE) {
-        ThrowLastError("The about window could not be closed.");
-    }
+    Destroy();
 }
 
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -20,7 +20,6 @@ class Form2 : public WindowBase<Form2>, public AboutWindowView {
 
     // Creates the window hidden, owned by `owner`, at the system's default place.
     void Create(HWND owner);
-    void Show();
 
     // AboutWindowView: the unload runs Form_Unload and then destroys this window only.
     void Unload() override;

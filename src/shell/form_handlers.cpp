@@ -97,10 +97,11 @@ RenamingRunResult Command1_Click(Form1Controls& form, const RenameFile& renameFi
                 form.Notice.BeepAndShowInformation(L"ファイルがありません。");
                 return result;  // NoFiles: the list is not refreshed
             }
-            const RenamingRunInput input = ReadRunInput(form, count);
-            result = RenamingRun(input, renameFile, [&form](const std::wstring& counter) {
-                form.Text2.SetText(counter);
-            });
+            // The counter box is out of sight, and a run serves no message until it
+            // ends, so no one can read the counter before then: one write at the
+            // end shows what one a file would, which under Wine costs 0.2 ms a file.
+            result = RenamingRun(ReadRunInput(form, count), renameFile);
+            form.Text2.SetText(result.CounterText);
         } catch (const std::exception&) {
             result.ExitKind = RunExit::Finished;
         }

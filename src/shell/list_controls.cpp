@@ -300,18 +300,7 @@ std::int16_t FileListWin32::ListCount() const {
 }
 
 std::wstring FileListWin32::List(std::int16_t index) const {
-    const LRESULT length = SendMessageW(list_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (index < 0 || length == LB_ERR) {
-        ThrowLastError("No such entry in the file list.", ERROR_INVALID_INDEX);
-    }
-    std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT copied = SendMessageW(list_, LB_GETTEXT, static_cast<WPARAM>(index),
-                                        reinterpret_cast<LPARAM>(name.data()));
-    if (copied == LB_ERR) {
-        ThrowLastError("No such entry in the file list.", ERROR_INVALID_INDEX);
-    }
-    name.resize(static_cast<std::size_t>(copied));
-    return name;
+    return ReadItemText(list_, LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 }  // namespace numora

@@ -22,6 +22,22 @@ std::wstring ReadWindowText(HWND window) {
     return text;
 }
 
+std::wstring ReadItemText(HWND control, UINT lengthMessage, UINT textMessage, int index) {
+    // LB_ERR and CB_ERR are one value.
+    const LRESULT length =
+        index < 0 ? LB_ERR : SendMessageW(control, lengthMessage, static_cast<WPARAM>(index), 0);
+    std::wstring text(static_cast<std::size_t>(length == LB_ERR ? 0 : length) + 1, L'\0');
+    const LRESULT copied = length == LB_ERR
+                               ? LB_ERR
+                               : SendMessageW(control, textMessage, static_cast<WPARAM>(index),
+                                              reinterpret_cast<LPARAM>(text.data()));
+    if (copied == LB_ERR) {
+        ThrowLastError("No such entry in the list.", ERROR_INVALID_INDEX);
+    }
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
+}
+
 std::wstring TextControlWin32::Text() const {
     return ReadWindowText(control_);
 }
@@ -53,18 +69,7 @@ int ComboControlWin32::ListCount() const {
 }
 
 std::wstring ComboControlWin32::List(int index) const {
-    const LRESULT length = SendMessageW(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR) {
-        ThrowLastError("No such entry in the combo box's list.", ERROR_INVALID_INDEX);
-    }
-    std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT copied = SendMessageW(combo_, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                                        reinterpret_cast<LPARAM>(entry.data()));
-    if (copied == CB_ERR) {
-        ThrowLastError("No such entry in the combo box's list.", ERROR_INVALID_INDEX);
-    }
-    entry.resize(static_cast<std::size_t>(copied));
-    return entry;
+    return ReadItemText(combo_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
 void ComboControlWin32::AddItem(const std::wstring& item) {

@@ -13,6 +13,10 @@ namespace numora {
 // The whole text of any window. Throws when the window is gone.
 std::wstring ReadWindowText(HWND window);
 
+// Entry `index` of a list box or a combo box's list, read with its pair of
+// messages (LB_GETTEXTLEN and LB_GETTEXT, or the CB_ ones). Throws when there is none.
+std::wstring ReadItemText(HWND control, UINT lengthMessage, UINT textMessage, int index);
+
 // A text box's text or a button's caption.
 class TextControlWin32 : public TextControl {
   public:

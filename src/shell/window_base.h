@@ -36,6 +36,11 @@ class WindowBase {
 
     HWND Handle() const { return hwnd_; }
 
+    void Show() {
+        ShowWindow(hwnd_, SW_SHOWNORMAL);
+        UpdateWindow(hwnd_);
+    }
+
     // The class of Derived's windows: dialog-coloured, the arrow pointer, the program's icons.
     static void RegisterWindowClass(const wchar_t* className, HICON bigIcon, HICON smallIcon) {
         WNDCLASSEXW windowClass{};
@@ -78,6 +83,13 @@ class WindowBase {
             self->hwnd_ = nullptr;
         }
         return result;
+    }
+
+    // The window's end; its WM_NCDESTROY has run once this returns.
+    void Destroy() {
+        if (DestroyWindow(hwnd_) == FALSE) {
+            ThrowLastError("A window could not be closed.");
+        }
     }
 
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {

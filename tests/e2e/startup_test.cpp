@@ -56,10 +56,7 @@ TEST_F(StartupTest, WindowAndControlsSitWhereTheLayoutPutsThemAndEveryCaptionFit
         OffsetRect(&rect, -client.left, -client.top);
         const RECT expected{Pixels(left), Pixels(top), Pixels(left + width),
                             height ? Pixels(top + height) : rect.bottom};
-        EXPECT_TRUE(std::abs(rect.left - expected.left) + std::abs(rect.top - expected.top) +
-                        std::abs(rect.right - expected.right) +
-                        std::abs(rect.bottom - expected.bottom) <=
-                    1)
+        EXPECT_TRUE(EqualRect(&rect, &expected))
             << "control " << id << " at " << rect.left << "," << rect.top << "," << rect.right
             << "," << rect.bottom;
         EXPECT_LE(rect.bottom, client.bottom - client.top) << "control " << id << " is cut";
@@ -93,7 +90,7 @@ TEST_F(StartupTest, WindowAndControlsSitWhereTheLayoutPutsThemAndEveryCaptionFit
     EXPECT_TRUE(Becomes([&] { return ScreenPixel(bare); }, GetSysColor(COLOR_BTNFACE)));
 }
 
-TEST_F(StartupTest, TabVisitsTheControlsInLayoutOrderAndShiftTabReturns) {
+TEST_F(StartupTest, TabVisitsTheControlsInLayoutOrderRoundAndShiftTabReturns) {
     const int order[] = {IDC_DRIVE1,   IDC_DIR1,   IDC_TEXT1,   IDC_COMBO1,
                          IDC_COMMAND2, IDC_COMBO2, IDC_COMMAND1};
     BringToFront(App().Form1());

@@ -68,13 +68,18 @@ TEST_F(AdaptersTest, TheComboTextIsSetWithoutASelectionNotice) {
 }
 
 TEST_F(AdaptersTest, TheDriveListIsPutBackWithoutRaisingAChange) {
-    DriveListWin32 drive1(Create(L"Drive1"), CurrentDirectory());
+    HWND combo = Create(L"Drive1");
+    DriveListWin32 drive1(combo, CurrentDirectory());
     EXPECT_EQ(DriveLetterOf(drive1.Drive()), DriveLetterOf(CurrentDirectory()));
     notifications.clear();
     drive1.SetDrive(L"c:\\windows");
     EXPECT_EQ(DriveLetterOf(drive1.Drive()), L'c');
     EXPECT_TRUE(notifications.empty());
     EXPECT_FALSE(drive1.OnNotify(CBN_SELENDOK)) << "the drive it shows again is no change";
+    // Browsed to the last drive in the open list, but not chosen:
+    SendMessageW(combo, CB_SETCURSEL, SendMessageW(combo, CB_GETCOUNT, 0, 0) - 1, 0);
+    drive1.OnNotify(CBN_SELENDCANCEL);
+    EXPECT_EQ(DriveLetterOf(drive1.Drive()), L'c');
 }
 
 TEST_F(AdaptersTest, TheFolderListNotifiesEveryChangeAndNothingElse) {
