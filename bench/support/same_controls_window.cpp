@@ -1,5 +1,6 @@
 // The fair baseline of the start-up benchmark: the main window's standard
-// controls, menu and tooltip control at the same places, under the same
+// controls, menu and tooltip control at the same places and in the same font
+// (the system's message font, as every control of the program), under the same
 // manifest, with nothing filled and no handlers.
 #include <windows.h>
 
@@ -31,13 +32,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     HWND window = CreateWindowExW(0, L"NumoraBenchSameControls", L"Numora", kStyle, outer.left,
                                   outer.top, outer.right - outer.left, outer.bottom - outer.top,
                                   nullptr, BuildMenuBar(kForm1Menu).release(), instance, nullptr);
+    const UniqueFont font = CreateMessageFont(dpi);
     for (const ControlLayout& layout : kForm1Controls) {
         const ControlClass kind = ClassFor(layout.kind);
         const PixelRect place = ToPixels(layout.rect, dpi);
         const std::wstring caption(layout.caption);
-        CreateWindowExW(kind.exStyle, kind.className, caption.c_str(),
-                        WS_CHILD | WS_VISIBLE | kind.style, place.left, place.top, place.width,
-                        place.height, window, nullptr, instance, nullptr);
+        HWND control = CreateWindowExW(
+            kind.exStyle, kind.className, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style,
+            place.left, place.top, place.width, place.height, window, nullptr, instance, nullptr);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
     }
     CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                     WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,

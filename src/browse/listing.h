@@ -21,7 +21,7 @@ using UniqueFindHandle = std::unique_ptr<void, FindHandleCloser>;
 
 // Whether a file name matches one of the ";"-separated wildcard patterns, as
 // the shell matches them: case ignored, "*.*" matching names without a dot too.
-bool MatchesFilePattern(const std::wstring& name, const std::wstring& patternText);
+bool MatchesFilePattern(const wchar_t* name, const std::wstring& patternText);
 
 // Explorer's order of names (StrCmpLogicalW), made total by the code units.
 void SortAsExplorer(std::vector<std::wstring>& names);

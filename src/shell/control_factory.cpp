@@ -82,13 +82,6 @@ void FitClosedComboHeight(HWND combo, int targetHeight, ComboFieldFit* fit) {
     }
 }
 
-// The height given to a combo box is that of the box with its list open.
-int DroppedHeight(HWND combo, int closedHeight) {
-    const LRESULT row = SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0);
-    const int rowHeight = row == CB_ERR || row <= 0 ? closedHeight : static_cast<int>(row);
-    return closedHeight + kComboDropRows * rowHeight + 2;
-}
-
 }  // namespace
 
 std::optional<int> ComboFieldFit::FieldFor(int closedHeight) const {
@@ -117,17 +110,16 @@ HWND CreateLayoutControl(HWND parent, const ControlLayout& layout, int dpi, HFON
     }
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (IsComboBox(layout.kind)) {
+        // The open list's height follows from this, not from the box's own height.
         SendMessageW(control, CB_SETMINVISIBLE, kComboDropRows, 0);
-        PlaceLayoutControl(control, layout, dpi, fit);
+        FitClosedComboHeight(control, place.height, fit);
     }
     return control;
 }
 
 void PlaceLayoutControl(HWND control, const ControlLayout& layout, int dpi, ComboFieldFit* fit) {
     const PixelRect place = ToPixels(layout.rect, dpi);
-    const int height =
-        IsComboBox(layout.kind) ? DroppedHeight(control, place.height) : place.height;
-    SetWindowPos(control, nullptr, place.left, place.top, place.width, height,
+    SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     if (IsComboBox(layout.kind)) {
         FitClosedComboHeight(control, place.height, fit);

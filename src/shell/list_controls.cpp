@@ -32,12 +32,17 @@ bool IsFixedDrive(wchar_t letter) {
 
 DriveListWin32::DriveListWin32(HWND combo, const std::wstring& startFolder)
     : combo_(combo), entries_(combo) {
-    Fill(DriveLetterOf(startFolder).value_or(L'\0'));
+    Fill(DriveLetterOf(startFolder).value_or(L'\0'), false);
 }
 
-void DriveListWin32::Fill(wchar_t keepLetter) {
+void DriveListWin32::Fill(wchar_t keepLetter, bool everyLabel) {
     SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
-    for (const std::wstring& drive : DriveEntries(GetLogicalDrives(), IsFixedDrive, VolumeLabel)) {
+    // Closed, the box shows only the kept drive: the others' labels can wait
+    // until the list opens, which fills it again.
+    const auto labelled = [&](wchar_t letter) {
+        return (everyLabel || letter == keepLetter) && IsFixedDrive(letter);
+    };
+    for (const std::wstring& drive : DriveEntries(GetLogicalDrives(), labelled, VolumeLabel)) {
         entries_.AddItem(drive);
     }
     committed_ = IndexOfDrive(keepLetter);
@@ -59,7 +64,7 @@ void DriveListWin32::SetDrive(const std::wstring& fullPath) {
     }
     int index = IndexOfDrive(*letter);
     if (index == CB_ERR) {
-        Fill(CommittedLetter());  // the drive may have appeared since the list was filled
+        Fill(CommittedLetter(), false);  // the drive may have appeared since the list was filled
         index = IndexOfDrive(*letter);
     }
     if (index == CB_ERR) {
@@ -77,7 +82,7 @@ bool DriveListWin32::OnNotify(WORD code) {
     switch (code) {
         case CBN_DROPDOWN:
             // Drives come and go; the open list shows those there now.
-            Fill(CommittedLetter());
+            Fill(CommittedLetter(), true);
             return false;
         case CBN_SELENDCANCEL:
             // Browsed but not chosen: the list shows the drive it had.

@@ -31,8 +31,9 @@ class DriveListWin32 : public DriveList {
     void OnActionHandled() { choice_.OnActionHandled(); }
 
   private:
-    // Reads the system's drives again, keeping `keepLetter` selected when it is still there.
-    void Fill(wchar_t keepLetter);
+    // Reads the system's drives again, keeping `keepLetter` selected when it is
+    // still there; with the labels of every fixed drive, or of the kept one only.
+    void Fill(wchar_t keepLetter, bool everyLabel);
     wchar_t CommittedLetter() const;  // L'\0' when no drive is chosen
     int IndexOfDrive(wchar_t letter) const;
     int Selection() const;

@@ -261,16 +261,29 @@ inline void PressOk(const MessageBoxView& box) {
     if (!PollUntil([&] { return !IsWindow(box.window); })) Fail("the message box stayed open");
 }
 
+// In a job that ends with the test: under Wine the program holds the test
+// runner's output open, and one left behind by a test that died would keep the
+// runner waiting.
 inline UniqueKernelHandle StartNumoraExe(const std::wstring& workingFolder, DWORD& processId) {
+    static const HANDLE job = [] {
+        const HANDLE created = CreateJobObjectW(nullptr, nullptr);
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(created, JobObjectExtendedLimitInformation, &limits,
+                                sizeof(limits));
+        return created;
+    }();
     const auto exe = std::filesystem::path(L"Z:" NUMORA_E2E_EXE).make_preferred().wstring();
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        workingFolder.c_str(), &startup, &started)) {
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                        nullptr, workingFolder.c_str(), &startup, &started)) {
         Fail("numora.exe could not be started");
     }
+    AssignProcessToJobObject(job, started.hProcess);
+    ResumeThread(started.hThread);
     CloseHandle(started.hThread);
     processId = started.dwProcessId;
     return UniqueKernelHandle(started.hProcess);
