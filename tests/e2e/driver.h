@@ -229,32 +229,28 @@ inline void PostClick(HWND button) {  // does not wait on what the program shows
     if (!PostMessageW(button, BM_CLICK, 0, 0)) Fail("the button is gone");
 }
 
+// A message box of the program (class #32770): its title, texts, buttons and icon.
 struct MessageBoxView {
     HWND window = nullptr;
     std::wstring title;
     std::vector<std::wstring> texts, buttons;
     bool hasIcon = false;
 };
-inline std::vector<MessageBoxView> MessageBoxesOf(DWORD processId) {
-    std::vector<MessageBoxView> boxes;
-    for (HWND window : WindowsOf(processId, L"#32770")) {
-        MessageBoxView& box =
-            boxes.emplace_back(MessageBoxView{window, TextOf(window), {}, {}, false});
-        for (HWND child = GetWindow(window, GW_CHILD); child;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            const bool icon = (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
-            if (ClassOf(child) == L"Button") box.buttons.push_back(TextOf(child));
-            if (ClassOf(child) != L"Static") continue;
-            box.hasIcon = box.hasIcon || icon;
-            if (!icon && !TextOf(child).empty()) box.texts.push_back(TextOf(child));
-        }
-    }
-    return boxes;
-}
 inline MessageBoxView WaitForMessageBox(DWORD processId) {
-    if (!PollUntil([&] { return VisibleWindow(processId, L"#32770") != nullptr; }))
+    MessageBoxView box;
+    if (!PollUntil([&] { return (box.window = VisibleWindow(processId, L"#32770")) != nullptr; })) {
         Fail("no message box appeared");
-    return MessageBoxesOf(processId).front();
+    }
+    box.title = TextOf(box.window);
+    for (HWND child = GetWindow(box.window, GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const bool icon = (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+        if (ClassOf(child) == L"Button") box.buttons.push_back(TextOf(child));
+        if (ClassOf(child) != L"Static") continue;
+        box.hasIcon = box.hasIcon || icon;
+        if (!icon && !TextOf(child).empty()) box.texts.push_back(TextOf(child));
+    }
+    return box;
 }
 inline void PressOk(const MessageBoxView& box) {
     PostClick(GetDlgItem(box.window, IDOK));
@@ -317,14 +313,11 @@ class Numora {
         }
     }
     ~Numora() {
-        for (int attempt = 0; attempt < 3 && !Ended(kNoWait); ++attempt) {
-            for (const auto& box : MessageBoxesOf(processId_))
-                PostMessageW(box.window, WM_COMMAND, IDOK, 0);
-            for (HWND about : AboutWindows()) PostMessageW(about, WM_CLOSE, 0, 0);
-            PostMessageW(form1_, WM_CLOSE, 0, 0);
-            Ended(std::chrono::milliseconds(2000));
-        }
-        TerminateProcess(process_.get(), 1);  // when it would not end
+        for (HWND window : WindowsOf(processId_, L"#32770"))
+            PostMessageW(window, WM_COMMAND, IDOK, 0);
+        for (HWND window : AboutWindows()) PostMessageW(window, WM_CLOSE, 0, 0);
+        PostMessageW(form1_, WM_CLOSE, 0, 0);
+        if (!Ended(std::chrono::milliseconds(5000))) TerminateProcess(process_.get(), 1);
         WaitForSingleObject(process_.get(), 10000);
     }
     Numora(const Numora&) = delete;

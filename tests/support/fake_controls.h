@@ -1,17 +1,21 @@
-// In-memory stand-ins for the controls. Every write goes to one log, as
+// The main window's controls in memory. Every write goes to one log, as
 // "Name=value", so that a test sees what the handlers did and in what order.
 #pragma once
 
 #include <functional>
 #include <map>
-#include <set>
 #include <system_error>
 
 #include "browse/controls.h"
+#include "shell/form_handlers.h"
 
 namespace numora::fakes {
 
 using Log = std::vector<std::wstring>;
+
+inline std::system_error Refused() {
+    return std::system_error(EIO, std::generic_category());
+}
 
 template <typename Control>
 struct FakeTextOf : Control {
@@ -19,7 +23,7 @@ struct FakeTextOf : Control {
         : log(to), name(std::move(named)), text(std::move(initial)) {}
     std::wstring Text() const override { return text; }
     void SetText(const std::wstring& to) override {
-        if (failWrites) throw std::system_error(EIO, std::generic_category());
+        if (failWrites) throw Refused();
         log.push_back(name + L"=" + (text = to));
     }
     Log& log;
@@ -38,40 +42,46 @@ struct FakeCombo : FakeTextOf<ComboControl> {
     std::vector<std::wstring> items;
 };
 
-struct FakeNotice : UserNotice {
-    explicit FakeNotice(Log& to) : log(to) {}
-    void BeepAndShowInformation(const std::wstring& text) override {
-        log.push_back(L"beep and box=" + text);
+// The drive and folder lists over folders that exist (with their files): a
+// folder missing here cannot be opened; a drive text ("d:") opens its root.
+struct FakeDriveAndFolderLists : DriveList, FolderList {
+    explicit FakeDriveAndFolderLists(Log& to) : log(to) {}
+    std::wstring Drive() const override { return drive; }
+    void SetDrive(const std::wstring& folder) override {
+        log.push_back(L"Drive1=" + (drive = folder.substr(0, 2)));
+    }
+    std::wstring Path() const override { return path; }
+    void SetPath(const std::wstring& to) override {
+        const std::wstring folder = to.size() == 2 ? to + L"\\" : to;
+        if (folders.count(folder) == 0) throw Refused();
+        log.push_back(L"Dir1=" + folder);
+        if (std::exchange(path, folder) != folder && onChange) onChange();
     }
     Log& log;
+    std::map<std::wstring, std::vector<std::wstring>> folders{{L"c:\\", {}}, {L"c:\\gone", {}}};
+    std::wstring drive = L"c:", path = L"c:\\photos";
+    std::function<void()> onChange;
 };
 
-// Folders with their files. A folder missing here cannot be opened (a drive
-// text opens the drive's root); one in `unreadable` cannot be listed.
-struct FakeDisk {
-    std::map<std::wstring, std::vector<std::wstring>> folders;
-    std::set<std::wstring> unreadable;
-};
-
+// The file list over the same folders; "c:\gone" opens but cannot be read.
 struct FakeFileList : FileList {
-    FakeFileList(Log& to, FakeDisk& on) : log(to), disk(on) {}
+    FakeFileList(Log& to, FakeDriveAndFolderLists& on) : log(to), disk(on) {}
     void SetPath(const std::wstring& folder) override {
-        log.push_back(L"File1.Path=" + (path = folder));
+        log.push_back(L"File1=" + (path = folder));
         Refresh();
     }
     void SetPattern(const std::wstring& pattern) override {
         log.push_back(L"File1.Pattern=" + pattern);
     }
     std::int16_t ListCount() const override {
-        return failCount ? throw std::system_error(EIO, std::generic_category())
-                         : static_cast<std::int16_t>(entries.size());
+        return failCount ? throw Refused() : static_cast<std::int16_t>(entries.size());
     }
     std::wstring List(std::int16_t index) const override {
         return entries.at(static_cast<std::size_t>(index));
     }
     void Refresh() override {
         log.push_back(L"File1.Refresh");
-        if (disk.unreadable.count(path) != 0) throw std::system_error(EIO, std::generic_category());
+        if (path == L"c:\\gone") throw Refused();
         entries = disk.folders[path];
     }
     void Clear() override {
@@ -79,36 +89,40 @@ struct FakeFileList : FileList {
         entries.clear();
     }
     Log& log;
-    FakeDisk& disk;
+    FakeDriveAndFolderLists& disk;
     std::wstring path;
     std::vector<std::wstring> entries;
     bool failCount = false;
 };
 
-struct FakeFolderList : FolderList {
-    FakeFolderList(Log& to, FakeDisk& on, std::wstring start)
-        : log(to), disk(on), path(std::move(start)) {}
-    std::wstring Path() const override { return path; }
-    void SetPath(const std::wstring& to) override {
-        const std::wstring folder = to.size() == 2 ? to + L"\\" : to;
-        if (disk.folders.count(folder) == 0) throw std::system_error(EIO, std::generic_category());
-        log.push_back(L"Dir1.Path=" + folder);
-        if (std::exchange(path, folder) != folder && onChange) onChange();
+// The whole window, with the handlers' view of it.
+struct FakeForm1 : MainWindowView, InstanceRule, UserNotice {
+    void SetOuterWidthTwips(int twips) override {
+        log.push_back(L"Width=" + std::to_wstring(twips));
     }
-    Log& log;
-    FakeDisk& disk;
-    std::wstring path;
-    std::function<void()> onChange;
-};
+    void SetToolTip(const std::wstring& control, const std::wstring& text) override {
+        log.push_back(control + L".Tip=" + text);
+    }
+    void SetMousePointer(MousePointer pointer) override {
+        log.push_back(L"MousePointer=" + std::to_wstring(static_cast<int>(pointer)));
+    }
+    void Unload() override {}
+    bool EarlierInstanceRunning() override {
+        return log.push_back(L"earlier instance?"), earlierInstance;
+    }
+    void BeepAndShowInformation(const std::wstring& text) override {
+        log.push_back(L"beep and box=" + text);
+    }
 
-struct FakeDriveList : DriveList {
-    FakeDriveList(Log& to, std::wstring chosen) : log(to), drive(std::move(chosen)) {}
-    std::wstring Drive() const override { return drive; }
-    void SetDrive(const std::wstring& path) override {
-        log.push_back(L"Drive1.Drive=" + (drive = path.substr(0, 2)));
-    }
-    Log& log;
-    std::wstring drive;
+    Log log;
+    bool earlierInstance = false;
+    FakeDriveAndFolderLists lists{log};
+    FakeFileList file1{log, lists};
+    FakeText text1{log, L"Text1"}, text2{log, L"Text2"}, command1{log, L"Command1"},
+        command2{log, L"Command2", L"A"};
+    FakeCombo combo1{log, L"Combo1"}, combo2{log, L"Combo2"};
+    Form1Controls view{lists,  lists,    file1,    text1, text2, combo1,
+                       combo2, command1, command2, *this, *this};
 };
 
 }  // namespace numora::fakes

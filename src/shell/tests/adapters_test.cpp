@@ -59,14 +59,6 @@ TEST_F(AdaptersTest, TheMenuBarIsBuiltFromItsTable) {
                                          L"バージョン情報3002", L"0", L"Numoraについて3003"}));
 }
 
-TEST_F(AdaptersTest, TheComboTextIsSetWithoutASelectionNotice) {
-    ComboControlWin32 combo(Create(L"Combo1"));
-    for (const auto* item : {L"jpg", L"gif"}) combo.AddItem(item);
-    combo.SetText(combo.List(1));
-    EXPECT_EQ(combo.Text() + combo.List(0), L"gifjpg") << "the list keeps the order of adding";
-    EXPECT_EQ(std::count(notifications.begin(), notifications.end(), CBN_SELCHANGE), 0);
-}
-
 TEST_F(AdaptersTest, TheDriveListIsPutBackWithoutRaisingAChange) {
     HWND combo = Create(L"Drive1");
     DriveListWin32 drive1(combo, CurrentDirectory());
