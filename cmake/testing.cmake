@@ -9,10 +9,6 @@ endif()
 
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
-if(NUMORA_SANITIZE AND NOT WIN32)
-  target_compile_options(gtest PRIVATE -fsanitize=address,undefined)
-  target_compile_options(gtest_main PRIVATE -fsanitize=address,undefined)
-endif()
 
 # numora_add_test(NAME SOURCES ... [WIN32_SOURCES ...] LIBRARIES ... [WIN32_LIBRARIES ...]):
 # one test program, one ctest entry; the WIN32_ parts join it in the Windows builds.

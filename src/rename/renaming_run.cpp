@@ -1,5 +1,6 @@
 #include "rename/renaming_run.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <limits>
@@ -16,20 +17,16 @@ constexpr std::array<std::wstring_view, 10> kRootTexts = {
     L"a:\\", L"b:\\", L"c:\\", L"d:\\", L"e:\\", L"f:\\", L"g:\\", L"h:\\", L"i:\\", L"q:\\"};
 
 std::wstring_view Separator(const std::wstring& folderPath) {
-    for (const std::wstring_view root : kRootTexts) {
-        if (folderPath == root) {
-            return {};
-        }
-    }
-    return L"\\";
+    const bool isRootText =
+        std::find(kRootTexts.begin(), kRootTexts.end(), folderPath) != kRootTexts.end();
+    return isRootText ? L"" : L"\\";
 }
 
 constexpr std::int16_t kLastIndex = std::numeric_limits<std::int16_t>::max();
 
 }  // namespace
 
-RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& renameFile,
-                              const CounterReport& reportCounter) {
+RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& renameFile) {
     RenamingRunResult result;
     if (input.FileNames.empty()) {
         return result;
@@ -47,9 +44,6 @@ RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& r
     for (std::int16_t i = 1; i <= count;) {
         counter = NextCounterText(counter);
         result.CounterText = counter;
-        if (reportCounter) {
-            reportCounter(counter);
-        }
         padding = ZeroPadding(input.DigitChoiceText, input.DigitChoiceEntries, counter, padding);
 
         const std::wstring_view separator = Separator(input.FolderPath);

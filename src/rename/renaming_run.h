@@ -39,10 +39,6 @@ struct RenamingRunResult {
     std::uint32_t ErrorCode = 0;
 };
 
-// Called with each file's counter text before that file is renamed.
-using CounterReport = std::function<void(const std::wstring& counterText)>;
-
-RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& renameFile,
-                              const CounterReport& reportCounter = {});
+RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& renameFile);
 
 }  // namespace numora

@@ -3,22 +3,18 @@
 # icon images and its manifest. cmake -DOBJDUMP= -DWINDRES= -DEXE= -P check_executable.cmake
 cmake_minimum_required(VERSION 3.25)
 
+# objdump's headers, then windres writing the resources back out as a script.
 # Both tools speak the locale's language; their English output is what is matched.
-function(expect_in_output_of)
-  cmake_parse_arguments(ARG "" "" "COMMAND;EXPECT" ${ARGN})
-  execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C LANGUAGE= ${ARG_COMMAND}
-                  OUTPUT_VARIABLE text RESULT_VARIABLE failed)
-  string(REPLACE "\"\"" "\"" text "${text}")
-  foreach(expected IN LISTS ARG_EXPECT)
-    if(failed OR NOT text MATCHES "${expected}")
-      message(FATAL_ERROR "${EXE}: no '${expected}' (build the windows preset first)")
-    endif()
-  endforeach()
-  set(text "${text}" PARENT_SCOPE)
-endfunction()
+foreach(command "${OBJDUMP};-p;${EXE}" "${WINDRES};-J;coff;-O;rc;-i;${EXE}")
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C LANGUAGE= ${command}
+                  OUTPUT_VARIABLE output RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "${EXE} could not be read (build the windows preset first)")
+  endif()
+  string(APPEND text "${output}")
+endforeach()
+string(REPLACE "\"\"" "\"" text "${text}")
 
-expect_in_output_of(COMMAND ${OBJDUMP} -p ${EXE} EXPECT "file format pei-i386"
-  "Magic[ \t]+010b[ \t]+\\(PE32\\)" "Subsystem[ \t]+00000002[ \t]+\\(Windows GUI\\)")
 string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${text}")
 foreach(line IN LISTS imports)
   string(REGEX REPLACE "DLL Name: *" "" dll "${line}")
@@ -28,11 +24,14 @@ foreach(line IN LISTS imports)
   endif()
 endforeach()
 
-# windres writes the resources back out as a script: the icon group lists each
-# image's "width height colours" bytes, its planes and its bits per pixel.
-expect_in_output_of(COMMAND ${WINDRES} -J coff -O rc -i ${EXE} EXPECT "Has 2 elements"
-  "\"\\\\040\\\\040\\\\020\\\\000\", 1, 4," "\"\\\\020\\\\020\\\\020\\\\000\", 1, 4,"  # 32x32, 16x16 at 4 bpp
-  "FILEVERSION 1, 0, 0, 0" "PRODUCTVERSION 1, 0, 0, 0" "BLOCK \"041104B0\""
-  "VALUE \"FileVersion\", \"1\\.00\"" "VALUE \"ProductVersion\", \"1\\.00\"" "VALUE \"Translation\", 0x411, 1200"
-  "processorArchitecture=\"x86\"" "name=\"Microsoft\\.Windows\\.Common-Controls\" version=\"6\\.0\\.0\\.0\""
-  "requestedExecutionLevel level=\"asInvoker\"" ">PerMonitorV2, PerMonitor<" "<longPathAware[^>]*>true<")
+# The icon group lists each image's "width height colours" bytes, its planes and its bits per pixel.
+foreach(expected "file format pei-i386" "Magic[ \t]+010b[ \t]+\\(PE32\\)" "Subsystem[ \t]+00000002[ \t]+\\(Windows GUI\\)"
+    "Has 2 elements" "\"\\\\040\\\\040\\\\020\\\\000\", 1, 4," "\"\\\\020\\\\020\\\\020\\\\000\", 1, 4,"  # 32x32, 16x16 at 4 bpp
+    "FILEVERSION 1, 0, 0, 0" "PRODUCTVERSION 1, 0, 0, 0" "BLOCK \"041104B0\""
+    "VALUE \"FileVersion\", \"1\\.00\"" "VALUE \"ProductVersion\", \"1\\.00\"" "VALUE \"Translation\", 0x411, 1200"
+    "processorArchitecture=\"x86\"" "name=\"Microsoft\\.Windows\\.Common-Controls\" version=\"6\\.0\\.0\\.0\""
+    "requestedExecutionLevel level=\"asInvoker\"" ">PerMonitorV2, PerMonitor<" "<longPathAware[^>]*>true<")
+  if(NOT text MATCHES "${expected}")
+    message(FATAL_ERROR "${EXE}: no '${expected}'")
+  endif()
+endforeach()

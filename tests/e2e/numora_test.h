@@ -20,14 +20,6 @@ class NumoraTest : public ::testing::Test {
     Numora& App() { return *app_; }
     HWND Control(int id) { return app_->Control(id); }
 
-    // The folder list's rows for a folder: the root, then each folder on the way.
-    static std::vector<std::wstring> RowsTo(const std::wstring& path) {
-        std::vector<std::wstring> rows{{static_cast<wchar_t>(towlower(path[0])), L':', L'\\'}};
-        for (const auto& part : std::filesystem::path(path).relative_path())
-            rows.push_back(part.wstring());
-        return rows;
-    }
-
     test_support::TempFolder folder_{std::filesystem::path(L"Z:" NUMORA_E2E_WORK).make_preferred()};
     std::optional<Numora> app_;
 };

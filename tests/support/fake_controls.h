@@ -13,9 +13,7 @@ namespace numora::fakes {
 
 using Log = std::vector<std::wstring>;
 
-inline std::system_error Refused() {
-    return std::system_error(EIO, std::generic_category());
-}
+inline const std::system_error kRefused(EIO, std::generic_category());
 
 template <typename Control>
 struct FakeTextOf : Control {
@@ -23,7 +21,7 @@ struct FakeTextOf : Control {
         : log(to), name(std::move(named)), text(std::move(initial)) {}
     std::wstring Text() const override { return text; }
     void SetText(const std::wstring& to) override {
-        if (failWrites) throw Refused();
+        if (failWrites) throw kRefused;
         log.push_back(name + L"=" + (text = to));
     }
     Log& log;
@@ -53,7 +51,7 @@ struct FakeDriveAndFolderLists : DriveList, FolderList {
     std::wstring Path() const override { return path; }
     void SetPath(const std::wstring& to) override {
         const std::wstring folder = to.size() == 2 ? to + L"\\" : to;
-        if (folders.count(folder) == 0) throw Refused();
+        if (folders.count(folder) == 0) throw kRefused;
         log.push_back(L"Dir1=" + folder);
         if (std::exchange(path, folder) != folder && onChange) onChange();
     }
@@ -74,14 +72,14 @@ struct FakeFileList : FileList {
         log.push_back(L"File1.Pattern=" + pattern);
     }
     std::int16_t ListCount() const override {
-        return failCount ? throw Refused() : static_cast<std::int16_t>(entries.size());
+        return failCount ? throw kRefused : static_cast<std::int16_t>(entries.size());
     }
     std::wstring List(std::int16_t index) const override {
         return entries.at(static_cast<std::size_t>(index));
     }
     void Refresh() override {
         log.push_back(L"File1.Refresh");
-        if (path == L"c:\\gone") throw Refused();
+        if (path == L"c:\\gone") throw kRefused;
         entries = disk.folders[path];
     }
     void Clear() override {

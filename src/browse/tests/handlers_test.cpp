@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cwctype>
+
 #include "browse/extension_handlers.h"
 #include "browse/navigation_handlers.h"
 #include "support/fake_controls.h"
@@ -36,16 +38,12 @@ TEST_F(HandlersTest, EachEntrySetsThePatternOfItsPositionAndResetsTheCaseButton)
     EXPECT_EQ(log.back(), L"File1.Pattern=*.gif");
 }
 
-// ASCII only; the real one is LCMapStringW.
-struct AsciiCase : LetterCase {
-    std::wstring Upper(const std::wstring& text) const override {
-        return Map(text, L'a', L'z', -32);
-    }
-    std::wstring Lower(const std::wstring& text) const override {
-        return Map(text, L'A', L'Z', 32);
-    }
-    static std::wstring Map(std::wstring text, wchar_t first, wchar_t last, int by) {
-        for (auto& c : text) c = static_cast<wchar_t>(c >= first && c <= last ? c + by : c);
+// By the C library's tables; the real one is LCMapStringW.
+struct CLibraryCase : LetterCase {
+    std::wstring Upper(const std::wstring& text) const override { return Map(text, towupper); }
+    std::wstring Lower(const std::wstring& text) const override { return Map(text, towlower); }
+    static std::wstring Map(std::wstring text, std::wint_t (*to)(std::wint_t)) {
+        for (auto& c : text) c = static_cast<wchar_t>(to(static_cast<std::wint_t>(c)));
         return text;
     }
 };
@@ -59,13 +57,13 @@ TEST_F(HandlersTest, TheCaseButtonFlipsTheTextAndItsOwnCaption) {
     for (const auto& [caption, text, textAfter, captionAfter] : rows) {
         command2.text = caption;
         combo1.SetText(text);
-        Command2_Click(command2, combo1, AsciiCase{});
+        Command2_Click(command2, combo1, CLibraryCase{});
         EXPECT_EQ(combo1.Text() + command2.Text(), std::wstring(textAfter) + captionAfter);
     }
     command2.text = L"a";
     command2.failWrites = true;  // a failed write ends it silently; the text stays changed
     combo1.SetText(L"JPG");
-    EXPECT_NO_THROW(Command2_Click(command2, combo1, AsciiCase{}));
+    EXPECT_NO_THROW(Command2_Click(command2, combo1, CLibraryCase{}));
     EXPECT_EQ(combo1.Text() + command2.Text(), L"jpga");
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace numora {
 namespace {
 
@@ -14,40 +16,21 @@ TEST(SequenceNumberTest, CounterStepsByOneWithoutLeadingZeros) {
 }
 
 TEST(SequenceNumberTest, PaddingFillsUpToTheChosenWidthByValue) {
-    const struct {
-        const wchar_t *choice, *counter, *held, *padding;
-    } rows[] = {
-        {L"１桁", L"1", L"", L""},
-        {L"２桁", L"9", L"", L"0"},
-        {L"２桁", L"10", L"", L""},
-        {L"３桁", L"1", L"", L"00"},
-        {L"３桁", L"99", L"", L"0"},
-        {L"３桁", L"100", L"", L""},
-        {L"３桁", L"1000", L"", L""},
-        {L"４桁", L"7", L"", L"000"},
-        {L"４桁", L"700", L"", L"0"},
-        {L"４桁", L"7000", L"", L""},
-        {L"５桁", L"1", L"", L"0000"},
-        {L"５桁", L"9999", L"", L"0"},
-        {L"５桁", L"10000", L"", L""},
-        {L"６桁", L"9999", L"", L"00"},
-        {L"６桁", L"32767", L"", L"0"},
-        {L"６桁", L"100000", L"", L""},
-        // A choice that equals no entry keeps what the run holds.
-        {L"3桁", L"1", L"", L""},
-        {L"", L"1", L"", L""},
-        {L"３桁 ", L"5", L"00", L"00"},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(ZeroPadding(row.choice, kEntries, row.counter, row.held), row.padding)
-            << ::testing::PrintToString(std::wstring(row.choice) + L" " + row.counter);
+    const std::tuple<const wchar_t*, const wchar_t*, const wchar_t*> rows[] = {
+        {L"１桁", L"1", L""},      {L"２桁", L"9", L"0"},     {L"２桁", L"10", L""},
+        {L"３桁", L"1", L"00"},    {L"３桁", L"99", L"0"},    {L"３桁", L"1000", L""},
+        {L"４桁", L"7", L"000"},   {L"５桁", L"1", L"0000"},  {L"５桁", L"10000", L""},
+        {L"６桁", L"9999", L"00"}, {L"６桁", L"32767", L"0"}, {L"６桁", L"100000", L""},
+        {L"3桁", L"1", L""},       {L"", L"1", L""}};  // no entry: what the run holds, here none
+    for (const auto& [choice, counter, padding] : rows) {
+        EXPECT_EQ(ZeroPadding(choice, kEntries, counter, L""), padding)
+            << ::testing::PrintToString(std::wstring(choice) + L" " + counter);
     }
-}
-
-TEST(SequenceNumberTest, TheFirstEqualEntryDecidesByItsPosition) {
-    const std::vector<std::wstring> entries = {L"a", L"b", L"c", L"b", L"e", L"f"};
-    EXPECT_EQ(ZeroPadding(L"b", entries, L"1", L""), L"0");
-    EXPECT_EQ(ZeroPadding(L"f", entries, L"1", L""), L"00000");
+    EXPECT_EQ(ZeroPadding(L"３桁 ", kEntries, L"5", L"00"), L"00")
+        << "no entry: what the run holds";
+    const std::vector<std::wstring> repeating = {L"a", L"b", L"c", L"b", L"e", L"f"};
+    EXPECT_EQ(ZeroPadding(L"b", repeating, L"1", L""), L"0") << "the first equal entry decides";
+    EXPECT_EQ(ZeroPadding(L"f", repeating, L"1", L""), L"00000");
 }
 
 }  // namespace

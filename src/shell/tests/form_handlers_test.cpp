@@ -46,8 +46,7 @@ TEST_F(FormHandlersTest, ARunReadsTheControlsKeepsTheCounterAndRefreshesAfter) {
     file1.SetPath(L"c:\\photos");
     text1.SetText(L"trip");
     combo1.SetText(L"JPG");
-    for (const auto* entry : {L"１桁", L"２桁", L"３桁", L"４桁", L"５桁", L"６桁"})
-        combo2.AddItem(entry);
+    combo2.items = {L"１桁", L"２桁", L"３桁", L"４桁", L"５桁", L"６桁"};
     combo2.SetText(L"２桁");
     log.clear();
     EXPECT_EQ(Run().CounterText, L"2");
@@ -60,6 +59,7 @@ TEST_F(FormHandlersTest, ARunReadsTheControlsKeepsTheCounterAndRefreshesAfter) {
 
 TEST_F(FormHandlersTest, AnEmptyListIsToldAndAFailedReadRefreshes) {
     EXPECT_EQ(Run().ExitKind, RunExit::NoFiles);
+    EXPECT_TRUE(renames.empty());
     EXPECT_EQ(log, (Log{L"Text2=0", L"MousePointer=13", L"beep and box=ファイルがありません。",
                         L"MousePointer=0"}));
     file1.failCount = true;
