@@ -43,6 +43,8 @@ RECT PlacedOuterRect(int dpi) {
         TwipsToPixels(kForm1ClientScreenLeftTwips + kForm1Window.clientWidthTwips, dpi),
         TwipsToPixels(kForm1ClientScreenTopTwips + kForm1Window.clientHeightTwips, dpi)};
     RECT outer = OuterRectForClient(client, kForm1Style, kForm1ExStyle, true, dpi);
+    // Already as narrow as the load makes it, which then has nothing to move.
+    outer.right = outer.left + TwipsToPixels(kForm1LoadedOuterWidthTwips, dpi);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     const POINT origin{client.left, client.top};
@@ -166,8 +168,14 @@ HWND Form1::Control(std::wstring_view name) const {
 
 void Form1::SetOuterWidthTwips(int twips) {
     RECT outer{};
-    if (GetWindowRect(hwnd_, &outer) == FALSE ||
-        SetWindowPos(hwnd_, nullptr, 0, 0, TwipsToPixels(twips, dpi_), outer.bottom - outer.top,
+    if (GetWindowRect(hwnd_, &outer) == FALSE) {
+        ThrowLastError("The main window's width could not be read.");
+    }
+    const int width = TwipsToPixels(twips, dpi_);
+    if (width == outer.right - outer.left) {
+        return;  // as created: a move of a top-level window is dear under Wine
+    }
+    if (SetWindowPos(hwnd_, nullptr, 0, 0, width, outer.bottom - outer.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) == FALSE) {
         ThrowLastError("The main window's width could not be set.");
     }

@@ -7,11 +7,11 @@
 
 #include "browse/extension_handlers.h"
 #include "browse/navigation_handlers.h"
+#include "shell/layouts.h"
 
 namespace numora {
 namespace {
 
-constexpr int kStartupOuterWidthTwips = 5670;
 constexpr int kDigitEntryCount = 6;
 
 const std::vector<std::wstring>& DigitEntries() {
@@ -61,7 +61,7 @@ RenamingRunInput ReadRunInput(Form1Controls& form, std::int16_t count) {
 
 LoadOutcome Form_Load(Form1Controls& form, InstanceRule& instances) {
     try {
-        form.Form.SetOuterWidthTwips(kStartupOuterWidthTwips);
+        form.Form.SetOuterWidthTwips(kForm1LoadedOuterWidthTwips);
         form.Form.SetToolTip(L"Text1", L"基本となるファイル名を入力してね");
         form.Form.SetToolTip(L"Combo1", L"拡張子フィルタ\u3000直接入力も可能");
         form.Form.SetToolTip(L"Combo2", L"使用桁数を設定します");

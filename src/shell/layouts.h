@@ -57,6 +57,8 @@ inline constexpr std::wstring_view kMenuSeparatorCaption = L"-";
 
 // The main window. Where its client area's top-left corner lies on the screen when first shown:
 inline constexpr WindowLayout kForm1Window{L"Numora", 7740, 7785};
+// The load narrows the main window to this outer width.
+inline constexpr int kForm1LoadedOuterWidthTwips = 5670;
 inline constexpr int kForm1ClientScreenLeftTwips = 150;
 inline constexpr int kForm1ClientScreenTopTwips = 435;
 inline constexpr std::wstring_view kInitialFilePattern = L"*.jpg;*.jpeg";
