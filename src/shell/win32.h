@@ -1,4 +1,4 @@
-// Small Win32 helpers shared by the windows: owning handles (none of them can
+// Small Win32 helpers shared by the Win32 layers: owning handles (none of them can
 // be copied), scoped guards, and the failure of a Win32 call.
 #pragma once
 

@@ -70,6 +70,8 @@ TEST(ListingTest, TheFileListShowsMatchingPlainFilesAndTheFolderListVisibleFolde
 TEST(ListingTest, OpeningGivesTheStoredSpellingAndADriveTextItsCurrentDirectoryHoweverLong) {
     const test_support::TempFolder folder;
     folder.AddFolder(L"Mixed Case");
+    folder.AddFile(L"file.jpg");
+    EXPECT_THROW(ResolveOpenableFolder(folder.FullName(L"file.jpg")), std::system_error);
     EXPECT_EQ(ResolveOpenableFolder(folder.FullName(L"MIXED case\\")),
               NormalizeFolderPath(folder.FullName(L"Mixed Case")));
 
