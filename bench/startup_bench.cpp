@@ -52,7 +52,7 @@ int wmain(int argc, wchar_t** argv) {
     SecondsToVisibleWindow(sameControls, kSameControlsClass, folder);
     SecondsToVisibleWindow(minimal, kMinimalClass, folder);
 
-    constexpr int kRounds = 21;
+    constexpr int kRounds = 41;
     std::vector<double> numoraTimes, sameControlsTimes, minimalTimes, ratios;
     for (int round = 0; round < kRounds; ++round) {
         numoraTimes.push_back(SecondsToVisibleWindow(numora, NUMORA_FORM1_CLASS, folder));

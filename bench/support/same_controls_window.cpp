@@ -1,7 +1,7 @@
 // The fair baseline of the start-up benchmark: the main window's standard
-// controls, menu and tooltip control at the same places and in the same font
-// (the system's message font, as every control of the program), under the same
-// manifest, with nothing filled and no handlers.
+// controls, menu and tooltip control, made by the program's own control factory
+// so that they are the same controls at the same places and sizes in the same
+// font, under the same manifest, with nothing filled and no handlers.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -29,18 +29,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                TwipsToPixels(kForm1ClientScreenLeftTwips + kForm1Window.clientWidthTwips, dpi),
                TwipsToPixels(kForm1ClientScreenTopTwips + kForm1Window.clientHeightTwips, dpi)};
     AdjustWindowRectEx(&outer, kStyle, TRUE, 0);
+    outer.right = outer.left + TwipsToPixels(kForm1LoadedOuterWidthTwips, dpi);
     HWND window = CreateWindowExW(0, L"NumoraBenchSameControls", L"Numora", kStyle, outer.left,
                                   outer.top, outer.right - outer.left, outer.bottom - outer.top,
                                   nullptr, BuildMenuBar(kForm1Menu).release(), instance, nullptr);
     const UniqueFont font = CreateMessageFont(dpi);
+    ComboFieldFit comboFit;
     for (const ControlLayout& layout : kForm1Controls) {
-        const ControlClass kind = ClassFor(layout.kind);
-        const PixelRect place = ToPixels(layout.rect, dpi);
-        const std::wstring caption(layout.caption);
-        HWND control = CreateWindowExW(
-            kind.exStyle, kind.className, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style,
-            place.left, place.top, place.width, place.height, window, nullptr, instance, nullptr);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        CreateLayoutControl(window, layout, dpi, font.get(), &comboFit);
     }
     CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                     WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,

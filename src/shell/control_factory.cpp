@@ -8,6 +8,14 @@
 #include "shell/metrics.h"
 
 namespace numora {
+namespace {
+
+// The window class and styles of each kind of control.
+struct ControlClass {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
 
 ControlClass ClassFor(ControlKind kind) {
     constexpr DWORD kListBox = WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
@@ -33,8 +41,6 @@ ControlClass ClassFor(ControlKind kind) {
     }
     return {WC_STATICW, 0, 0};
 }
-
-namespace {
 
 bool IsComboBox(ControlKind kind) {
     return kind == ControlKind::DriveList || kind == ControlKind::ComboBox;

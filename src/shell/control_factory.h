@@ -12,14 +12,6 @@
 
 namespace numora {
 
-// The window class and styles of each kind of control.
-struct ControlClass {
-    const wchar_t* className;
-    DWORD style;
-    DWORD exStyle;
-};
-ControlClass ClassFor(ControlKind kind);
-
 // How many entries an open combo box shows before it scrolls.
 inline constexpr int kComboDropRows = 12;
 
