@@ -30,13 +30,13 @@ std::wstring DriveDisplayText(wchar_t driveLetter, const std::wstring& volumeLab
 }
 
 std::vector<std::wstring> DriveEntries(std::uint32_t presentDrives,
-                                       const std::function<bool(wchar_t)>& isFixed,
+                                       const std::function<bool(wchar_t)>& hasLabel,
                                        const std::function<std::wstring(wchar_t)>& readLabel) {
     std::vector<std::wstring> entries;
     for (int bit = 0; bit < 26; ++bit) {
         if ((presentDrives & (std::uint32_t{1} << bit)) != 0) {
             const wchar_t letter = static_cast<wchar_t>(L'a' + bit);
-            entries.push_back(DriveDisplayText(letter, isFixed(letter) ? readLabel(letter) : L""));
+            entries.push_back(DriveDisplayText(letter, hasLabel(letter) ? readLabel(letter) : L""));
         }
     }
     return entries;

@@ -17,10 +17,10 @@ std::optional<wchar_t> DriveLetterOf(const std::wstring& text);
 std::wstring DriveDisplayText(wchar_t driveLetter, const std::wstring& volumeLabel);
 
 // The drive list's entries for the drives present (bit 0 is a:), in letter
-// order. Only fixed drives' labels are read: a network or removable drive can
-// keep the list waiting for seconds, or have the system ask for a disk.
+// order. Labels are read only where `hasLabel` says so: a network or removable
+// drive can keep the list waiting for seconds, or have the system ask for a disk.
 std::vector<std::wstring> DriveEntries(std::uint32_t presentDrives,
-                                       const std::function<bool(wchar_t)>& isFixed,
+                                       const std::function<bool(wchar_t)>& hasLabel,
                                        const std::function<std::wstring(wchar_t)>& readLabel);
 
 // The folder list's form of a full path: a root is exactly "c:\", any other

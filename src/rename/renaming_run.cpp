@@ -39,14 +39,13 @@ RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& r
                                    ? kLastIndex
                                    : static_cast<std::int16_t>(input.FileNames.size());
 
+    const std::wstring_view separator = Separator(input.FolderPath);
     std::wstring counter = L"0";
     std::wstring padding;
     for (std::int16_t i = 1; i <= count;) {
         counter = NextCounterText(counter);
-        result.CounterText = counter;
         padding = ZeroPadding(input.DigitChoiceText, input.DigitChoiceEntries, counter, padding);
 
-        const std::wstring_view separator = Separator(input.FolderPath);
         std::wstring oldName = input.FolderPath;
         oldName.append(separator).append(input.FileNames[static_cast<std::size_t>(i - 1)]);
         std::wstring newName = input.FolderPath;
@@ -64,6 +63,7 @@ RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& r
             if (!outcome.succeeded) {
                 result.StoppedAt = static_cast<std::int16_t>(i - 1);
                 result.ErrorCode = outcome.errorCode;
+                result.CounterText = counter;
                 return result;
             }
         }
@@ -75,6 +75,7 @@ RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& r
         }
         ++i;
     }
+    result.CounterText = counter;
     return result;
 }
 

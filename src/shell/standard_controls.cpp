@@ -3,8 +3,6 @@
 #include <commctrl.h>
 
 #include <cstddef>
-#include <cwchar>
-#include <iterator>
 
 #include "shell/win32.h"
 
@@ -85,12 +83,8 @@ namespace {
 // The size of the structure as comctl32 5.8 knows it: accepted by every version.
 constexpr UINT kToolInfoSize = offsetof(TTTOOLINFOW, lParam) + sizeof(LPARAM);
 
+// Null for any other control: only a combo box answers GetComboBoxInfo.
 HWND ComboEditField(HWND control) {
-    wchar_t className[32] = {};
-    GetClassNameW(control, className, static_cast<int>(std::size(className)));
-    if (_wcsicmp(className, WC_COMBOBOXW) != 0) {
-        return nullptr;
-    }
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
     if (GetComboBoxInfo(control, &info) == FALSE || info.hwndItem == control) {
