@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <random>
@@ -11,7 +12,7 @@ namespace numora {
 namespace {
 
 const std::vector<std::wstring> kEntries = {L"１桁", L"２桁", L"３桁", L"４桁", L"５桁", L"６桁"};
-constexpr std::uint32_t kFileNotFound = 2, kAlreadyExists = 183;
+constexpr std::uint32_t kFileNotFound = 2, kAccessDenied = 5, kAlreadyExists = 183;
 
 RenamingRunInput Input(std::wstring folder, std::vector<std::wstring> names,
                        std::wstring base = L"trip", std::wstring choice = L"３桁",
@@ -20,101 +21,199 @@ RenamingRunInput Input(std::wstring folder, std::vector<std::wstring> names,
             std::move(choice), kEntries,         std::move(extension)};
 }
 
-// Each row runs over "a.jpg", "b.jpeg": the first file's old name shows the
-// separator rule (a folder of no root text gets a separator of its own, even
-// "C:\"), the second's new name the padding (none for a choice of no entry),
-// number and extension.
-TEST(RenamingRunTest, NamesEachListedFileInListOrder) {
-    std::vector<std::array<std::wstring, 6>> rows = {
-        // folder, base, choice, extension, old 1, new 2
-        {L"c:\\photos", L"trip", L"３桁", L"jpg", L"c:\\photos\\a.jpg", L"c:\\photos\\trip002.jpg"},
-        {L"C:\\", L"trip", L"３桁", L"jpg", L"C:\\\\a.jpg", L"C:\\\\trip002.jpg"},
-        {L"z:\\", L"trip", L"３桁", L"jpg", L"z:\\\\a.jpg", L"z:\\\\trip002.jpg"},
-        {L"d:\\写真", L"", L"６桁", L"jpg", L"d:\\写真\\a.jpg", L"d:\\写真\\000002.jpg"},
-        {L"c:\\p", L"x", L"3桁", L"", L"c:\\p\\a.jpg", L"c:\\p\\x2."},
+// One run of a list longer than the 16-bit count can hold: it renames 32767
+// files, each padded by its own number of digits, across every width boundary.
+TEST(RenamingRunTest, ALongRunPadsEachNumberByItsOwnDigitsAndEndsAfterFile32767) {
+    const std::vector<int> watched = {9, 10, 99, 100, 999, 1000, 9999, 10000, 32767};
+    const std::pair<const wchar_t*, std::vector<std::wstring>> rows[] = {
+        {L"１桁", {L"9", L"10", L"99", L"100", L"999", L"1000", L"9999", L"10000", L"32767"}},
+        {L"２桁", {L"09", L"10", L"99", L"100", L"999", L"1000", L"9999", L"10000", L"32767"}},
+        {L"３桁", {L"009", L"010", L"099", L"100", L"999", L"1000", L"9999", L"10000", L"32767"}},
+        {L"４桁",
+         {L"0009", L"0010", L"0099", L"0100", L"0999", L"1000", L"9999", L"10000", L"32767"}},
+        {L"５桁",
+         {L"00009", L"00010", L"00099", L"00100", L"00999", L"01000", L"09999", L"10000",
+          L"32767"}},
+        {L"６桁",
+         {L"000009", L"000010", L"000099", L"000100", L"000999", L"001000", L"009999", L"010000",
+          L"032767"}},
+        {L"3桁", {L"9", L"10", L"99", L"100", L"999", L"1000", L"9999", L"10000", L"32767"}}};
+    const std::vector<std::wstring> names(32769, L"f");
+    for (const auto& [choice, expected] : rows) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(choice)));
+        std::vector<std::wstring> numbered;  // the numbered part of every new name
+        const RenamingRunResult result = RenamingRun(
+            Input(L"c:\\p", names, L"x", choice, L"j"), [&](auto&, const std::wstring& to) {
+                numbered.push_back(to.substr(6, to.size() - 8));  // "c:\p\x" ... ".j"
+                return RenameOutcome{true, 0};
+            });
+        ASSERT_EQ(numbered.size(), 32767u);
+        EXPECT_EQ(result.CounterText, L"32767");
+        std::vector<std::wstring> seen;
+        for (const int number : watched)
+            seen.push_back(numbered[static_cast<std::size_t>(number) - 1]);
+        EXPECT_EQ(seen, expected);
+    }
+}
+
+// A volume as MoveFileW sees one on NTFS: names compare without regard to
+// letter case and a doubled separator names the same file; a rename fails when
+// its source is missing or its target is another file, and a failed rename
+// changes nothing. Each file holds the name it was made with.
+class FakeVolume {
+  public:
+    struct File {
+        std::wstring spelled, content;
+        bool operator==(const File&) const = default;
     };
-    for (const wchar_t letter : std::wstring(L"abcdefghiq")) {
-        const std::wstring root = std::wstring(1, letter) + L":\\";
-        rows.push_back({root, L"trip", L"３桁", L"jpg", root + L"a.jpg", root + L"trip002.jpg"});
-    }
-    for (const auto& [folder, base, choice, extension, firstOld, secondNew] : rows) {
-        std::vector<std::wstring> renamed;  // old and new names, file by file
-        const RenamingRunResult result =
-            RenamingRun(Input(folder, {L"a.jpg", L"b.jpeg"}, base, choice, extension),
-                        [&](const std::wstring& from, const std::wstring& to) {
-                            renamed.insert(renamed.end(), {from, to});
-                            return RenameOutcome{true, 0};
-                        });
-        ASSERT_EQ(renamed.size(), 4u);
-        EXPECT_EQ(renamed[0], firstOld);
-        EXPECT_EQ(renamed[3], secondNew);
-        EXPECT_EQ(result.CounterText, L"2");
-    }
-}
 
-TEST(RenamingRunTest, TheSixteenBitIndexEndsAfterFile32767) {
-    for (const int count : {32767, 32769}) {
-        std::vector<std::wstring> names(static_cast<std::size_t>(count), L"f");
-        int renames = 0;
-        const RenamingRunResult result = RenamingRun(Input(L"c:\\p", names), [&](auto&, auto&) {
-            return ++renames, RenameOutcome{true, 0};
-        });
-        EXPECT_EQ(result.CounterText, L"32767") << count << " files";
-        EXPECT_EQ(renames, 32767) << count << " files";
-    }
-}
-
-// Random folders where listed files may already hold the names the run gives,
-// or be gone: no file is ever lost or overwritten, the files before the stop
-// carry their new names, the rest keep their old ones, and the run stops at a
-// taken name or a missing file, reporting its number. A file that already
-// bears its new name is left alone: renamed onto itself it would stop the run.
-TEST(RenamingRunTest, RandomRunsStopAtTheFirstFailureAndNeverLoseAFile) {
-    std::mt19937 random(20011203);
-    for (int round = 0; round < 500; ++round) {
-        std::map<std::wstring, std::wstring> disk;  // name -> the name it was made with
-        std::vector<std::wstring> listed;
-        for (int i = 0, count = 1 + static_cast<int>(random() % 30); i < count; ++i) {
-            const std::wstring name = random() % 8 == 0
-                                          ? L"x" + std::to_wstring(random() % 40) + L".j"
-                                          : L"n" + std::to_wstring(i);
-            if (disk.emplace(L"c:\\d\\" + name, name).second) listed.push_back(name);
+    static std::wstring Key(const std::wstring& path) {
+        std::wstring key;
+        for (const wchar_t c : path) {
+            if (c == L'\\' && !key.empty() && key.back() == L'\\') continue;
+            key.push_back(c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c);
         }
-        // A listed file gone; not one with a name the run gives, which a run
-        // would give to another file first and then rename once more.
-        const std::wstring gone = listed[random() % listed.size()];
-        if (random() % 4 == 0 && gone[0] == L'n') disk.erase(L"c:\\d\\" + gone);
-        std::multiset<std::wstring> before, after;
-        for (const auto& [name, content] : disk) before.insert(content);
-        // As MoveFileW renames, never replacing a file.
-        const auto rename = [&](const std::wstring& from, const std::wstring& to) {
-            if (disk.count(from) == 0) return RenameOutcome{false, kFileNotFound};
-            if (!disk.emplace(to, disk[from]).second) return RenameOutcome{false, kAlreadyExists};
-            return disk.erase(from), RenameOutcome{true, 0};
-        };
-        const RenamingRunResult result =
-            RenamingRun(Input(L"c:\\d", listed, L"x", L"１桁", L"j"), rename);
-        for (const auto& [name, content] : disk) after.insert(content);
-        const auto madeAs = [&](const std::wstring& name) {
-            return disk.count(L"c:\\d\\" + name) ? disk[L"c:\\d\\" + name] : L"";
+        return key;
+    }
+    void Add(const std::wstring& path, const std::wstring& content) {
+        files[Key(path)] = {path, content};
+    }
+    // `deniedCall` counts from 0; that call fails with access denied.
+    RenameOutcome Rename(const std::wstring& from, const std::wstring& to, int deniedCall) {
+        if (calls++ == deniedCall) return {false, kAccessDenied};
+        const auto source = files.find(Key(from));
+        if (source == files.end()) return {false, kFileNotFound};
+        if (Key(to) != Key(from) && files.count(Key(to)) != 0) return {false, kAlreadyExists};
+        File moved{to, source->second.content};
+        files.erase(source);
+        files[Key(to)] = moved;
+        return {true, 0};
+    }
+
+    std::map<std::wstring, File> files;
+    int calls = 0;
+};
+
+// Random runs against the fake volume. The test works out from the input alone
+// which renames must be asked for, where the run stops and why, the counter, and
+// the whole volume afterwards; each way of ending must occur often.
+TEST(RenamingRunTest, RandomRunsDoExactlyThePredictedRenames) {
+    enum Way { kFull, kTaken, kMissing, kDenied, kAlreadyNamed, kEmpty, kWays };
+    const char* const kWayNames[] = {"full run",      "taken name",       "missing file",
+                                     "access denied", "already its name", "empty list"};
+    std::array<int, kWays> ways{};
+    // Each folder text with the start of its files' full names: only the ten
+    // root texts go without a separator of the run's own, not "C:\" or "z:\".
+    std::vector<std::pair<std::wstring, std::wstring>> folders = {
+        {L"C:\\", L"C:\\\\"}, {L"z:\\", L"z:\\\\"}, {L"d:\\写真\\旅", L"d:\\写真\\旅\\"}};
+    for (const wchar_t letter : std::wstring(L"abcdefghiq")) {
+        folders.emplace_back(std::wstring{letter, L':', L'\\'}, std::wstring{letter, L':', L'\\'});
+    }
+    const std::vector<std::wstring> choices = {L"１桁", L"２桁", L"３桁", L"４桁",
+                                               L"５桁", L"６桁", L"3桁",  L""};
+    const std::vector<std::wstring> bases = {L"", L"trip", L"TRIP", L"Trip", L"旅"};
+    const std::vector<std::wstring> extensions = {L"jpg", L"JPG", L"", L"jpeg"};
+    std::mt19937 random(20011203);
+    const auto pick = [&](const std::vector<std::wstring>& from) {
+        return from[random() % from.size()];
+    };
+
+    for (int round = 0; round < 10000; ++round) {
+        const auto& [folderText, folder] = folders[random() % folders.size()];
+        RenamingRunInput input =
+            Input(folderText, {}, pick(bases), pick(choices), pick(extensions));
+        // The new name of file `number`: the chosen entry's width, or no padding.
+        const auto entry = std::find(kEntries.begin(), kEntries.end(), input.DigitChoiceText);
+        const std::size_t width =
+            entry == kEntries.end() ? 0 : static_cast<std::size_t>(entry - kEntries.begin()) + 1;
+        const auto newName = [&](int number) {
+            std::wstring digits = std::to_wstring(number);
+            digits.insert(0, width > digits.size() ? width - digits.size() : 0, L'0');
+            return input.BaseName + digits + L"." + input.ExtensionText;
         };
 
-        ASSERT_EQ(after, before) << "round " << round << ": a file was lost or overwritten";
-        const std::size_t stop =
-            result.StoppedAt ? static_cast<std::size_t>(*result.StoppedAt) : listed.size();
-        EXPECT_EQ(result.CounterText, std::to_wstring(result.StoppedAt ? stop + 1 : stop));
-        for (std::size_t i = 0; i < listed.size(); ++i) {
-            const std::wstring now = i < stop ? L"x" + std::to_wstring(i + 1) + L".j" : listed[i];
-            if (before.count(listed[i]) != 0) {
-                EXPECT_EQ(madeAs(now), listed[i]) << "file " << i;
+        // The folder: listed files, some of them named as the run names files,
+        // some gone since they were listed, and a file the list does not show.
+        FakeVolume volume;
+        std::set<std::wstring> listedKeys;
+        const int count = round % 50 == 0 ? 0 : 1 + static_cast<int>(random() % 12);
+        for (int i = 0; i < count; ++i) {
+            std::wstring name = L"p" + std::to_wstring(i) + L".jpg";
+            switch (random() % 8) {
+                case 0:
+                    name = newName(i + 1);
+                    break;
+                case 1:
+                    name = newName(1 + static_cast<int>(random() % 9));
+                    break;
+                case 2:  // in lower case, which Windows takes for the same name
+                    name = FakeVolume::Key(newName(1 + static_cast<int>(random() % 9)));
+                    break;
+                default:
+                    break;
+            }
+            if (!listedKeys.insert(FakeVolume::Key(name)).second) continue;
+            input.FileNames.push_back(name);
+            if (random() % 12 != 0) volume.Add(folder + name, name);
+        }
+        if (random() % 6 == 0) {
+            const std::wstring unlisted = newName(1 + static_cast<int>(random() % 9));
+            if (listedKeys.count(FakeVolume::Key(unlisted)) == 0)
+                volume.Add(folder + unlisted, L"unlisted");
+        }
+        const int deniedCall = random() % 5 == 0 ? static_cast<int>(random() % 6) : -1;
+
+        // The prediction, on a copy of the volume.
+        FakeVolume predicted = volume;
+        std::vector<std::wstring> expectedCalls;
+        int counter = 0;
+        Way way = input.FileNames.empty() ? kEmpty : kFull;
+        std::uint32_t expectedError = 0;
+        bool alreadyNamed = false;
+        for (int number = 1; number <= static_cast<int>(input.FileNames.size()); ++number) {
+            counter = number;
+            const std::wstring from = folder + input.FileNames[number - 1];
+            const std::wstring to = folder + newName(number);
+            if (from == to) {
+                alreadyNamed = true;
+                continue;
+            }
+            expectedCalls.push_back(from + L" -> " + to);
+            const int call = predicted.calls;
+            const RenameOutcome outcome = predicted.Rename(from, to, deniedCall);
+            if (!outcome.succeeded) {
+                expectedError = outcome.errorCode;
+                way = call == deniedCall                   ? kDenied
+                      : outcome.errorCode == kFileNotFound ? kMissing
+                                                           : kTaken;
+                break;
             }
         }
-        if (result.StoppedAt && before.count(listed[stop]) != 0) {
-            EXPECT_EQ(result.ErrorCode, kAlreadyExists);  // its new name was taken, by another file
-            EXPECT_NE(madeAs(L"x" + std::to_wstring(stop + 1) + L".j"), listed[stop]);
-        } else if (result.StoppedAt) {
-            EXPECT_EQ(result.ErrorCode, kFileNotFound);
-        }
+
+        std::vector<std::wstring> calls;
+        const RenamingRunResult result =
+            RenamingRun(input, [&](const std::wstring& from, const std::wstring& to) {
+                calls.push_back(from + L" -> " + to);
+                return volume.Rename(from, to, deniedCall);
+            });
+
+        const auto context = [&] {
+            return "round " + std::to_string(round) + ", " + kWayNames[way];
+        };
+        ASSERT_EQ(calls, expectedCalls) << context();
+        ASSERT_EQ(result.CounterText, std::to_wstring(counter)) << context();
+        ASSERT_EQ(result.ExitKind, input.FileNames.empty() ? RunExit::NoFiles : RunExit::Finished)
+            << context();
+        ASSERT_EQ(result.ErrorCode, expectedError) << context();
+        ASSERT_EQ(result.StoppedAt,
+                  expectedError != 0 ? std::optional<std::int16_t>(counter - 1) : std::nullopt)
+            << context();
+        ASSERT_EQ(volume.files, predicted.files) << context();
+        ++ways[way];
+        ways[kAlreadyNamed] += alreadyNamed;
+    }
+    for (int way = 0; way < kWays; ++way) {
+        EXPECT_GE(ways[way], 100) << kWayNames[way];
     }
 }
 

@@ -12,7 +12,10 @@ const std::vector<std::wstring> kEntries = {L"１桁", L"２桁", L"３桁", L"�
 TEST(SequenceNumberTest, CounterStepsByOneWithoutLeadingZeros) {
     const std::pair<const wchar_t*, const wchar_t*> steps[] = {
         {L"0", L"1"}, {L"9", L"10"}, {L"99", L"100"}, {L"999", L"1000"}, {L"32766", L"32767"}};
-    for (const auto& [counter, next] : steps) EXPECT_EQ(NextCounterText(counter), next);
+    for (const auto& [counter, next] : steps) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(counter)));
+        EXPECT_EQ(NextCounterText(counter), next);
+    }
 }
 
 TEST(SequenceNumberTest, PaddingFillsUpToTheChosenWidthByValue) {
@@ -23,8 +26,8 @@ TEST(SequenceNumberTest, PaddingFillsUpToTheChosenWidthByValue) {
         {L"６桁", L"9999", L"00"}, {L"６桁", L"32767", L"0"}, {L"６桁", L"100000", L""},
         {L"3桁", L"1", L""},       {L"", L"1", L""}};  // no entry: what the run holds, here none
     for (const auto& [choice, counter, padding] : rows) {
-        EXPECT_EQ(ZeroPadding(choice, kEntries, counter, L""), padding)
-            << ::testing::PrintToString(std::wstring(choice) + L" " + counter);
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(choice) + L" " + counter));
+        EXPECT_EQ(ZeroPadding(choice, kEntries, counter, L""), padding);
     }
     EXPECT_EQ(ZeroPadding(L"３桁 ", kEntries, L"5", L"00"), L"00")
         << "no entry: what the run holds";
