@@ -3,21 +3,38 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <set>
+
 #include "browse/listing.h"
 #include "shell/control_factory.h"
 #include "shell/list_controls.h"
 #include "shell/metrics.h"
 #include "shell/platform_services.h"
+#include "shell/standard_controls.h"
+#include "shell/window_base.h"
 #include "support/temp_folder.h"
 
 namespace numora {
 namespace {
 
-std::vector<int> notifications;  // the codes the controls send to their parent
+std::vector<int> notifications;      // the codes the controls send to their parent
+std::function<void(WORD)> onNotify;  // and what the parent does with them
+std::function<void()> onActionHandled;
 
 LRESULT CALLBACK RecordNotifications(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND) notifications.push_back(HIWORD(wParam));
+    if (message == WM_COMMAND) {
+        notifications.push_back(HIWORD(wParam));
+        if (onNotify) onNotify(HIWORD(wParam));
+    }
+    if (message == kComboActionHandled && onActionHandled) onActionHandled();
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Serves what the controls posted, as the message loop would.
+void ServePosted() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
 }
 
 class AdaptersTest : public ::testing::Test {
@@ -28,7 +45,11 @@ class AdaptersTest : public ::testing::Test {
         parentClass.lpszClassName = L"NumoraAdaptersTest";
         RegisterClassW(&parentClass);
     }
-    ~AdaptersTest() override { DestroyWindow(parent_); }
+    ~AdaptersTest() override {
+        DestroyWindow(parent_);
+        onNotify = nullptr;
+        onActionHandled = nullptr;
+    }
 
     HWND Create(std::wstring_view name) {
         const auto layout = std::find_if(kForm1Controls.begin(), kForm1Controls.end(),
@@ -59,22 +80,99 @@ TEST_F(AdaptersTest, TheMenuBarIsBuiltFromItsTable) {
                                          L"バージョン情報3002", L"0", L"Numoraについて3003"}));
 }
 
-TEST_F(AdaptersTest, TheDriveListIsPutBackWithoutRaisingAChange) {
+// The drive list as the user works it with the keys: each arrow key on the
+// closed list changes the drive once; the open list is only browsed until it
+// closes on an entry; Escape, opening it, and the program's own write change nothing.
+TEST_F(AdaptersTest, TheDriveListChangesOnlyWhenTheUserChoosesADrive) {
+    ShowWindow(parent_, SW_SHOWNOACTIVATE);  // a hidden combo box does not open its list
     HWND combo = Create(L"Drive1");
-    DriveListWin32 drive1(combo, CurrentDirectory());
-    EXPECT_EQ(DriveLetterOf(drive1.Drive()), DriveLetterOf(CurrentDirectory()));
+    DriveListWin32 drive1(combo, L"c:\\windows");
+    const auto count = [&] { return SendMessageW(combo, CB_GETCOUNT, 0, 0); };
+    const LRESULT drives = count();
+    ASSERT_GE(drives, 3) << "the prefix has c:, r: and z:";
+    int changes = 0;
+    onNotify = [&](WORD code) {
+        if (code == CBN_SELENDOK || code == CBN_SELCHANGE)
+            PostMessageW(parent_, kComboActionHandled, 0, 0);
+        changes += drive1.OnNotify(code);
+    };
+    onActionHandled = [&] { drive1.OnActionHandled(); };
+    const auto press = [&](WPARAM key) {
+        SendMessageW(combo, WM_KEYDOWN, key, 0);
+        SendMessageW(combo, WM_KEYUP, key, 0);
+        ServePosted();
+    };
+    const auto shown = [&] {  // changes so far, and the chosen drive's place in the list
+        const auto letter = DriveLetterOf(drive1.Drive());
+        LRESULT index = 0;
+        while (index < count() && DriveLetterOf(ReadItemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT,
+                                                             static_cast<int>(index))) != letter)
+            ++index;
+        return std::pair{changes, index};
+    };
+
+    ASSERT_EQ(shown(), std::pair(0, LRESULT{0}));
+    press(VK_DOWN);
+    EXPECT_EQ(shown(), std::pair(1, LRESULT{1}));
+    press(VK_DOWN);
+    press(VK_UP);
+    EXPECT_EQ(shown(), std::pair(3, LRESULT{1}));
+
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    ASSERT_TRUE(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0));
+    press(VK_DOWN);
+    press(VK_ESCAPE);
+    EXPECT_EQ(shown(), std::pair(3, LRESULT{1})) << "browsed, then Escape";
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    press(VK_UP);
+    EXPECT_EQ(shown().first, 3) << "browsing the open list";
+    press(VK_RETURN);
+    EXPECT_EQ(shown(), std::pair(4, LRESULT{0})) << "closed on an entry";
+    EXPECT_EQ(count(), drives) << "each opening reads the drives afresh";
+
     notifications.clear();
-    drive1.SetDrive(L"c:\\windows");
-    EXPECT_EQ(DriveLetterOf(drive1.Drive()), L'c');
-    EXPECT_TRUE(notifications.empty());
-    EXPECT_FALSE(drive1.OnNotify(CBN_SELENDOK)) << "the drive it shows again is no change";
-    // Browsed to the last drive in the open list, but not chosen:
-    SendMessageW(combo, CB_SETCURSEL, SendMessageW(combo, CB_GETCOUNT, 0, 0) - 1, 0);
-    drive1.OnNotify(CBN_SELENDCANCEL);
-    EXPECT_EQ(DriveLetterOf(drive1.Drive()), L'c');
+    drive1.SetDrive(L"z:\\");
+    EXPECT_EQ(DriveLetterOf(drive1.Drive()), L'z');
+    EXPECT_TRUE(notifications.empty()) << "the program's own write raised a change";
 }
 
-TEST_F(AdaptersTest, TheFolderListNotifiesEveryChangeAndNothingElse) {
+// The leftmost column in which a drawn folder row differs from its background,
+// and the colours it is drawn in.
+std::pair<int, std::set<COLORREF>> DrawnRow(const FolderListWin32& dir1, HWND list, int index,
+                                            UINT state, HFONT font) {
+    constexpr int kWidth = 200, kHeight = 16;
+    const WindowDc screen(nullptr);
+    const HDC dc = CreateCompatibleDC(screen.Get());
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen.Get(), kWidth, kHeight);
+    const HGDIOBJ previousBitmap = SelectObject(dc, bitmap);
+    const HGDIOBJ previousFont = SelectObject(dc, font);
+    const DRAWITEMSTRUCT item{ODT_LISTBOX,
+                              IDC_DIR1,
+                              static_cast<UINT>(index),
+                              ODA_DRAWENTIRE,
+                              state,
+                              list,
+                              dc,
+                              {0, 0, kWidth, kHeight},
+                              0};
+    dir1.Draw(item);
+    const COLORREF background = GetPixel(dc, kWidth - 1, 0);
+    std::pair<int, std::set<COLORREF>> drawn{kWidth, {}};
+    for (int x = 0; x < kWidth; ++x) {
+        for (int y = 0; y < kHeight; ++y) {
+            if (const COLORREF pixel = GetPixel(dc, x, y); pixel != background) {
+                drawn.first = std::min(drawn.first, x);
+                drawn.second.insert(pixel);
+            }
+        }
+    }
+    SelectObject(dc, previousFont);
+    DeleteObject(SelectObject(dc, previousBitmap));
+    DeleteDC(dc);
+    return drawn;
+}
+
+TEST_F(AdaptersTest, TheFolderListNotifiesEveryChangeAndDrawsItsRowsAsATree) {
     const test_support::TempFolder folder;
     const std::wstring later = folder.FullName(L"later");
     HWND list = Create(L"Dir1");
@@ -82,12 +180,22 @@ TEST_F(AdaptersTest, TheFolderListNotifiesEveryChangeAndNothingElse) {
     int changes = 0;
     dir1.SetChangeCallback([&] { ++changes; });
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
-    folder.AddFolder(L"later\\sub");
+    folder.AddFolder(L"later\\later");
     dir1.SetPath(later);  // now shown: a change, so that the file list follows
     dir1.SetPath(later);
     EXPECT_THROW(dir1.SetPath(folder.FullName(L"missing")), std::system_error);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(dir1.Path(), NormalizeFolderPath(later));
+
+    // The current folder "later", selected, and its subfolder "later" one level deeper.
+    const int rows = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    const auto [currentLeft, currentColours] =
+        DrawnRow(dir1, list, rows - 2, ODS_SELECTED, font_.get());
+    const auto [subfolderLeft, subfolderColours] = DrawnRow(dir1, list, rows - 1, 0, font_.get());
+    EXPECT_EQ(subfolderLeft - currentLeft, 12) << "one indent step";
+    EXPECT_TRUE(currentColours.count(GetSysColor(COLOR_HIGHLIGHTTEXT)));
+    EXPECT_FALSE(currentColours.count(GetSysColor(COLOR_WINDOWTEXT)));
+    EXPECT_TRUE(subfolderColours.count(GetSysColor(COLOR_WINDOWTEXT)));
 }
 
 TEST_F(AdaptersTest, AnUnreadableFolderEmptiesTheFileListAndRedrawsIt) {
@@ -105,6 +213,19 @@ TEST_F(AdaptersTest, AnUnreadableFolderEmptiesTheFileListAndRedrawsIt) {
 TEST_F(AdaptersTest, LetterCaseFollowsTheSystemsTables) {
     EXPECT_EQ(LetterCaseWin32().Upper(L"Jpg ｊｐｇ∀"), L"JPG ＪＰＧ∀");
     EXPECT_EQ(LetterCaseWin32().Lower(L"ÉTÉ"), L"été");
+    EXPECT_EQ(LetterCaseWin32().Upper(L""), L"") << "an empty text is no failure";
+}
+
+// Over the window the busy pointer while a run is busy; otherwise each control
+// keeps its own, the text boxes their I-beam.
+TEST_F(AdaptersTest, ThePointerIsTheWindowsOwnOnlyWhileARunIsBusy) {
+    MousePointerShape pointer;
+    pointer.Set(MousePointer::ArrowHourglass);
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_APPSTARTING));
+    EXPECT_TRUE(pointer.ApplyOnSetCursor());
+    pointer.Set(MousePointer::Default);
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
+    EXPECT_FALSE(pointer.ApplyOnSetCursor());
 }
 
 }  // namespace

@@ -80,6 +80,7 @@ TEST(ComboChoiceTest, OneChoicePerUserAction) {
         {DroppedListPolicy::ChooseOnClose, "DDO.", 1},          // browsing, then closing on one
         {DroppedListPolicy::ChooseOnClose, "N.", 0}};
     for (const auto& [policy, steps, expected] : rows) {
+        SCOPED_TRACE(steps);
         ComboChoice choice(policy);
         int choices = 0;
         for (const char* step = steps; *step != '\0'; ++step) {
@@ -87,7 +88,7 @@ TEST(ComboChoiceTest, OneChoicePerUserAction) {
             if (*step == 'O' || *step == 'N') choices += choice.OnSelEndOk(*step == 'O');
             if (*step == 'D' || *step == 'C') choices += choice.OnSelChange(*step == 'D', true);
         }
-        EXPECT_EQ(choices, expected) << steps;
+        EXPECT_EQ(choices, expected);
     }
 }
 
