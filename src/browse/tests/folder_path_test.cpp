@@ -9,6 +9,7 @@ namespace {
 TEST(FolderPathTest, PathsTakeTheFolderListsForm) {
     for (const auto& [path, normalized] :
          {std::pair{L"C:", L"c:\\"}, {L"C:\\\\", L"c:\\"}, {L"D:\\A\\B\\", L"d:\\A\\B"}}) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(path)));
         EXPECT_EQ(NormalizeFolderPath(path), normalized);
     }
 }
@@ -26,11 +27,11 @@ TEST(FolderPathTest, TreeRowsShowTheAncestorsThenTheSubfolders) {
 
 TEST(FolderPathTest, DriveEntriesReadTheLabelsOfFixedDrivesOnly) {
     std::wstring asked;
-    const std::uint32_t present = 1u << 2 | 1u << 3 | 1u << 17 | 1u << 25;  // c: d: r: z:
+    const std::uint32_t present = 1u | 1u << 2 | 1u << 3 | 1u << 17 | 1u << 25;  // a: c: d: r: z:
     const std::vector<std::wstring> entries = DriveEntries(
         present, [](wchar_t letter) { return letter == L'c' || letter == L'z'; },
         [&](wchar_t letter) { return asked += letter, letter == L'c' ? L"SYSTEM" : L""; });
-    EXPECT_EQ(entries, (std::vector<std::wstring>{L"c: [SYSTEM]", L"d:", L"r:", L"z:"}));
+    EXPECT_EQ(entries, (std::vector<std::wstring>{L"a:", L"c: [SYSTEM]", L"d:", L"r:", L"z:"}));
     EXPECT_EQ(asked, L"cz") << "a drive that is not fixed may keep the list waiting";
 }
 

@@ -26,11 +26,11 @@ TEST_F(HandlersTest, EachEntrySetsThePatternOfItsPositionAndResetsTheCaseButton)
         {L"mp3", L"*.mp3"},        {L"htm", L"*.htm;*.html"}, {L"∀", L"*.*"},
         {L"JPG", nullptr}};  // a text of no entry keeps the pattern
     for (const auto& [entry, pattern] : rows) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(entry)));
         combo1.SetText(entry);
         log.clear();
         Combo1_Click(combo1, command2, file1);
-        EXPECT_EQ(log.back(), pattern ? L"File1.Pattern=" + std::wstring(pattern) : L"Command2=A")
-            << log.size();
+        EXPECT_EQ(log.back(), pattern ? L"File1.Pattern=" + std::wstring(pattern) : L"Command2=A");
     }
     std::swap(combo1.items[0], combo1.items[1]);  // the position decides, not the text
     combo1.SetText(L"jpg");
@@ -55,6 +55,7 @@ TEST_F(HandlersTest, TheCaseButtonFlipsTheTextAndItsOwnCaption) {
                                                   {L"A", L"∀", L"∀", L"a"},
                                                   {L"x", L"jpg", L"jpg", L"x"}};
     for (const auto& [caption, text, textAfter, captionAfter] : rows) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(caption) + L" " + text));
         command2.text = caption;
         combo1.SetText(text);
         Command2_Click(command2, combo1, CLibraryCase{});
@@ -65,6 +66,21 @@ TEST_F(HandlersTest, TheCaseButtonFlipsTheTextAndItsOwnCaption) {
     combo1.SetText(L"JPG");
     EXPECT_NO_THROW(Command2_Click(command2, combo1, CLibraryCase{}));
     EXPECT_EQ(combo1.Text() + command2.Text(), L"jpga");
+}
+
+// A ready drive moves both lists and leaves the filter; an unready one is told
+// once and the drive list shows the listed folder's drive again.
+TEST_F(HandlersTest, ADriveChoiceMovesBothListsOrIsToldAndPutBack) {
+    lists.folders[L"d:\\"] = {L"d.jpg"};
+    lists.drive = L"d:";
+    Drive1_Change(lists, lists, *this);
+    EXPECT_EQ(log, (Log{L"Dir1=d:\\", L"File1=d:\\", L"File1.Refresh"}));
+    EXPECT_EQ(file1.entries, std::vector<std::wstring>{L"d.jpg"});
+    log.clear();
+    lists.drive = L"r:";
+    Drive1_Change(lists, lists, *this);
+    EXPECT_EQ(log, (Log{L"beep and box=ドライブの準備ができていません。", L"Drive1=d:"}));
+    EXPECT_EQ(lists.Path(), L"d:\\");
 }
 
 TEST_F(HandlersTest, AFolderThatCannotBeReadEmptiesTheFileListAndIsTold) {

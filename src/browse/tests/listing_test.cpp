@@ -21,8 +21,8 @@ TEST(ListingTest, PatternsMatchTheLongNameAsTheShellDoes) {
         {L"*.jpg", L"a.jpeg", false},       {L"*.jpg", L"a.jpg.txt", false},
         {L"*.htm", L"x.html", false},       {L"*.rm", L"a.ram", false}};
     for (const auto& [pattern, name, matches] : rows) {
-        EXPECT_EQ(MatchesFilePattern(name, pattern), matches)
-            << ::testing::PrintToString(std::wstring(name));
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(pattern) + L" " + name));
+        EXPECT_EQ(MatchesFilePattern(name, pattern), matches);
     }
 }
 
@@ -51,7 +51,8 @@ TEST(ListingTest, NamesComeInExplorersOrderWhateverOrderTheyArriveIn) {
 
 TEST(ListingTest, TheFileListShowsMatchingPlainFilesAndTheFolderListVisibleFolders) {
     const test_support::TempFolder folder;
-    for (const auto* name : {L"b10.jpg", L"B2.JPG", L"a.jpeg", L"c.gif", L"h.jpg", L"s.jpg"})
+    for (const auto* name : {L"b10.jpg", L"B2.JPG", L"a.jpeg", L"c.gif", L"h.jpg", L"s.jpg",
+                             L"写真.jpg", L"\U00020BB7野家.JPG"})  // a kanji beyond the BMP
         folder.AddFile(name);
     for (const auto* name : {L"dir.jpg", L"Sub10", L"sub9", L"hidden", L"system"})
         folder.AddFolder(name);
@@ -61,7 +62,8 @@ TEST(ListingTest, TheFileListShowsMatchingPlainFilesAndTheFolderListVisibleFolde
         SetFileAttributesW(folder.FullName(name).c_str(), FILE_ATTRIBUTE_SYSTEM);
 
     EXPECT_EQ(ListFiles(folder.Path(), L"*.jpg;*.jpeg"),
-              (std::vector<std::wstring>{L"a.jpeg", L"B2.JPG", L"b10.jpg"}));
+              (std::vector<std::wstring>{L"a.jpeg", L"B2.JPG", L"b10.jpg", L"写真.jpg",
+                                         L"\U00020BB7野家.JPG"}));
     EXPECT_EQ(ListSubfolders(folder.Path()),
               (std::vector<std::wstring>{L"dir.jpg", L"sub9", L"Sub10"}));
     EXPECT_THROW(ListFiles(folder.FullName(L"missing"), L"*.*"), std::system_error);
