@@ -69,7 +69,9 @@ void Application::RegisterWindowClasses() {
 
 int Application::MessageLoop() {
     MSG message{};
-    for (;;) {
+    // The program ends once its last window has closed, right after the
+    // message that closed it: nothing more of the queue is served.
+    while (openWindows_ > 0) {
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0) {
             return static_cast<int>(message.wParam);
@@ -87,6 +89,7 @@ int Application::MessageLoop() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    return 0;
 }
 
 void Application::OpenNew() {
@@ -101,9 +104,6 @@ void Application::WindowClosed() {
     --openWindows_;
     if (hwnd_ != nullptr) {
         PostMessageW(hwnd_, kDiscardClosedWindows, 0, 0);
-    }
-    if (openWindows_ == 0) {
-        PostQuitMessage(0);
     }
 }
 

@@ -1,6 +1,6 @@
 // The program: a hidden window that owns the main window and every about window
-// (so none of them gets a taskbar button), the message loop, and the end of the
-// program when the last of those windows has closed.
+// (so none of them gets a taskbar button), and the message loop, which ends when
+// the last of those windows has closed.
 #pragma once
 
 #include <windows.h>

@@ -62,11 +62,9 @@ RenamingRunInput ReadRunInput(Form1Controls& form, std::int16_t count) {
 LoadOutcome Form_Load(Form1Controls& form, InstanceRule& instances) {
     try {
         form.Form.SetOuterWidthTwips(kForm1LoadedOuterWidthTwips);
-        form.Form.SetToolTip(L"Text1", L"基本となるファイル名を入力してね");
-        form.Form.SetToolTip(L"Combo1", L"拡張子フィルタ\u3000直接入力も可能");
-        form.Form.SetToolTip(L"Combo2", L"使用桁数を設定します");
-        form.Form.SetToolTip(L"Command1", L"連番化を実行");
-        form.Form.SetToolTip(L"Command2", L"拡張子の 大文字、小文字を切り替えます");
+        for (const ToolTipText& tip : kForm1ToolTips) {
+            form.Form.SetToolTip(std::wstring(tip.control), std::wstring(tip.text));
+        }
         if (instances.EarlierInstanceRunning()) {
             return LoadOutcome::EndProgram;
         }

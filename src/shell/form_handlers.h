@@ -2,7 +2,9 @@
 // so that their logic runs and is tested without a window.
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "browse/controls.h"
 #include "rename/renaming_run.h"
@@ -46,6 +48,19 @@ struct Form1Controls {
     MainWindowView& Form;
     UserNotice& Notice;
 };
+
+// The tips that the load sets, in the order it sets them, by the controls' layout names.
+struct ToolTipText {
+    std::wstring_view control;
+    std::wstring_view text;
+};
+inline constexpr std::array<ToolTipText, 5> kForm1ToolTips{{
+    {L"Text1", L"基本となるファイル名を入力してね"},
+    {L"Combo1", L"拡張子フィルタ\u3000直接入力も可能"},
+    {L"Combo2", L"使用桁数を設定します"},
+    {L"Command1", L"連番化を実行"},
+    {L"Command2", L"拡張子の 大文字、小文字を切り替えます"},
+}};
 
 enum class LoadOutcome { ShowWindow, EndProgram };
 

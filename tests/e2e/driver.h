@@ -34,6 +34,11 @@ inline bool PollUntil(const std::function<bool()>& ready,
     return true;
 }
 
+// Bounded wait that fails the test, naming what did not happen.
+inline void WaitUntil(const std::function<bool()>& ready, const std::string& what) {
+    if (!PollUntil(ready)) Fail("timed out waiting until " + what);
+}
+
 inline LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 10000, &result)) {
@@ -42,8 +47,12 @@ inline LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam 
     return static_cast<LRESULT>(result);
 }
 
-inline void SyncWith(HWND window) {  // returns once the window's thread has served what came before
-    Send(window, WM_NULL);
+// Returns once the window's thread has served what came before; fails when the
+// program no longer serves its messages (it has ended, or hangs).
+inline void SyncWith(HWND window) {
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored))
+        Fail("the program no longer serves its messages");
 }
 
 inline std::wstring ClassOf(HWND window) {
@@ -59,14 +68,19 @@ inline std::wstring TextOf(HWND window) {
     return text;
 }
 
-// The rows of a list box, or the entries of a combo box.
+// The rows of a list box, or the entries of a combo box; none while the
+// program is refilling it (an entry went between the count and its read).
 inline std::vector<std::wstring> ItemsOf(HWND list) {
     const bool combo = ClassOf(list) == L"ComboBox";
     std::vector<std::wstring> items;
     for (WPARAM i = 0, count = Send(list, combo ? CB_GETCOUNT : LB_GETCOUNT); i < count; ++i) {
-        std::wstring item(Send(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i) + 1, L'\0');
-        item.resize(Send(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
-                         reinterpret_cast<LPARAM>(item.data())));
+        const LRESULT length = Send(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i);
+        std::wstring item(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
+        const LRESULT copied = length < 0 ? length
+                                          : Send(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
+                                                 reinterpret_cast<LPARAM>(item.data()));
+        if (copied < 0) return {};
+        item.resize(static_cast<std::size_t>(copied));
         items.push_back(item);
     }
     return items;
@@ -183,10 +197,12 @@ inline INPUT MouseAt(POINT point, DWORD button = 0) {
 }
 inline void MoveMouse(POINT point) {
     SendInputs({MouseAt(point)});
-    PollUntil([&] {
-        POINT now{};
-        return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
-    });
+    WaitUntil(
+        [&] {
+            POINT now{};
+            return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
+        },
+        "the pointer reached " + std::to_string(point.x) + "," + std::to_string(point.y));
 }
 // A second click at the same place waits out the double-click time, so that it
 // is not taken for the second half of one.
@@ -208,10 +224,8 @@ inline void Click(POINT point, int count = 1) {
     lastTick = GetTickCount64();
 }
 inline void BringToFront(HWND topLevel) {
-    if (!PollUntil(
-            [&] { return SetForegroundWindow(topLevel), GetForegroundWindow() == topLevel; })) {
-        Fail("the window did not come to the front");
-    }
+    WaitUntil([&] { return SetForegroundWindow(topLevel), GetForegroundWindow() == topLevel; },
+              "the window came to the front");
 }
 inline void PostClick(HWND button) {  // does not wait on what the program shows in answer
     if (!PostMessageW(button, BM_CLICK, 0, 0)) Fail("the button is gone");
@@ -226,9 +240,8 @@ struct MessageBoxView {
 };
 inline MessageBoxView WaitForMessageBox(DWORD processId) {
     MessageBoxView box;
-    if (!PollUntil([&] { return (box.window = VisibleWindow(processId, L"#32770")) != nullptr; })) {
-        Fail("no message box appeared");
-    }
+    WaitUntil([&] { return (box.window = VisibleWindow(processId, L"#32770")) != nullptr; },
+              "a message box appeared");
     box.title = TextOf(box.window);
     for (HWND child = GetWindow(box.window, GW_CHILD); child;
          child = GetWindow(child, GW_HWNDNEXT)) {
@@ -242,7 +255,7 @@ inline MessageBoxView WaitForMessageBox(DWORD processId) {
 }
 inline void PressOk(const MessageBoxView& box) {
     PostClick(GetDlgItem(box.window, IDOK));
-    if (!PollUntil([&] { return !IsWindow(box.window); })) Fail("the message box stayed open");
+    WaitUntil([&] { return !IsWindow(box.window); }, "the message box closed");
 }
 
 // In a job that ends with the test: under Wine the program holds the test
@@ -340,8 +353,7 @@ class Numora {
             keys.insert(keys.end(),
                         {Key(c, KEYEVENTF_UNICODE), Key(c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)});
         SendInputs(keys);
-        if (!PollUntil([&] { return TextOf(control) == text; }))
-            Fail("typing did not give the text");
+        WaitUntil([&] { return TextOf(control) == text; }, "the typed text was in the box");
     }
 
     // Opens the drop-down list with the mouse and clicks the first entry that
@@ -351,8 +363,9 @@ class Numora {
         const RECT box = ScreenRectOf(Control(comboId));
         Click({box.right - 6, (box.top + box.bottom) / 2});  // the drop-down button
         HWND list = nullptr;
-        PollUntil([&] { return (list = VisibleWindow(processId_, L"ComboLBox")) != nullptr; });
-        const auto items = list == nullptr ? std::vector<std::wstring>() : ItemsOf(list);
+        WaitUntil([&] { return (list = VisibleWindow(processId_, L"ComboLBox")) != nullptr; },
+                  "the drop-down list opened");
+        const auto items = ItemsOf(list);
         const auto found = std::find_if(items.begin(), items.end(), [&](const std::wstring& item) {
             return item.starts_with(entry);
         });
@@ -360,7 +373,7 @@ class Numora {
         const WPARAM index = static_cast<WPARAM>(found - items.begin());
         Send(list, LB_SETTOPINDEX, index);  // in sight, as the scroll bar would bring it
         Click(CentreOf(ItemScreenRectOf(list, index)));
-        if (!PollUntil([&] { return !IsWindowVisible(list); })) Fail("the list stayed open");
+        WaitUntil([&] { return !IsWindowVisible(list); }, "the drop-down list closed");
     }
 
     // With the focus in the box, the down arrow key steps to the entry.
@@ -370,7 +383,8 @@ class Numora {
         while (TextOf(combo) != entry) {
             const std::wstring now = TextOf(combo);
             PressKey(VK_DOWN);
-            if (!PollUntil([&] { return TextOf(combo) != now; })) Fail("no entry below");
+            WaitUntil([&] { return TextOf(combo) != now; },
+                      "the down arrow moved to the next entry");
         }
     }
 
@@ -384,9 +398,11 @@ class Numora {
         BringToFront(form1_);
         Click(CentreOf(ItemScreenRectOf(dir1, index)), byEnter ? 1 : 2);
         if (!byEnter) return;
-        PollUntil([&] {
-            return Focus() == dir1 && Send(dir1, LB_GETCURSEL) == static_cast<LRESULT>(index);
-        });
+        WaitUntil(
+            [&] {
+                return Focus() == dir1 && Send(dir1, LB_GETCURSEL) == static_cast<LRESULT>(index);
+            },
+            "the clicked folder row was selected");
         PressKey(VK_RETURN);
     }
 
@@ -396,8 +412,7 @@ class Numora {
         // An editable combo box takes the click in its edit field.
         HWND target = ClassOf(control) == L"ComboBox" ? GetWindow(control, GW_CHILD) : control;
         Click(CentreOf(ScreenRectOf(target)));
-        if (!PollUntil([&] { return Focus() == target; }))
-            Fail("a click did not focus the control");
+        WaitUntil([&] { return Focus() == target; }, "a click focused the control");
     }
 
     DWORD processId_ = 0;  // before process_, which the constructor fills in with it

@@ -7,6 +7,8 @@
 #include <optional>
 
 #include "driver.h"
+#include "shell/form_handlers.h"
+#include "shell/layouts.h"
 #include "shell/resource_ids.h"
 #include "support/temp_folder.h"
 

@@ -6,14 +6,17 @@
 namespace numora::e2e {
 namespace {
 
-// A press over the folder's files with base name "trip": the files on disk,
-// the refreshed file list, the counter in Text2, and no message.
+// A press over the folder's files with base name "trip", by Enter on the
+// focused 連番化: the files on disk, the refreshed file list, the counter in
+// Text2, and no message.
 class RunTest : public NumoraTest {
   protected:
     void Run(std::initializer_list<const wchar_t*> files) {
         for (const auto* name : files) folder_.AddFile(name);
         Start().TypeInto(IDC_TEXT1, L"trip");
-        PostClick(Control(IDC_COMMAND1));
+        for (int control = 0; control < 4; ++control) PressKey(VK_TAB);  // on to 連番化
+        WaitUntil([&] { return App().Focus() == Control(IDC_COMMAND1); }, "連番化 had the focus");
+        PressKey(VK_RETURN);
     }
     void Expect(const Files& files, const std::wstring& counter,
                 const std::vector<std::wstring>& listed) {

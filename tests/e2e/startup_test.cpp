@@ -16,11 +16,13 @@ class StartupTest : public NumoraTest {
 };
 
 TEST_F(StartupTest, ShowsTheLayoutsTextsAndTheStartFolder) {
-    const std::pair<int, std::wstring> texts[] = {{IDC_TEXT1, L""},     {IDC_COMMAND1, L"連番化"},
-                                                  {IDC_COMMAND2, L"A"}, {IDC_LABEL1, L"基本名"},
-                                                  {IDC_COMBO1, L"jpg"}, {IDC_COMBO2, L"３桁"}};
-    EXPECT_EQ(TextOf(App().Form1()), L"Numora");
-    for (const auto& [id, text] : texts) EXPECT_EQ(TextOf(Control(id)), text) << "control " << id;
+    EXPECT_EQ(TextOf(App().Form1()), kForm1Window.caption);
+    for (const ControlLayout& layout : kForm1Controls) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(layout.name)));
+        if (layout.kind != ControlKind::ComboBox && layout.kind != ControlKind::DriveList) {
+            EXPECT_EQ(TextOf(Control(layout.id)), layout.caption);
+        }
+    }
     EXPECT_TRUE(
         ItemsBecome(Control(IDC_FILE1), {L"Beta.jpg", L"img1.jpeg", L"img2.jpg", L"img10.jpg"}));
     EXPECT_EQ(ItemsOf(Control(IDC_DIR1)).back(), L"album.jpg");
@@ -42,22 +44,17 @@ TEST_F(StartupTest, WindowAndControlsSitWhereTheLayoutPutsThemInTheMessageFont) 
     EXPECT_FALSE(IsWindowVisible(GetWindow(form1, GW_OWNER)))
         << "an owner, hidden: no taskbar button";
 
-    const std::array<int, 5> places[] = {
-        // id, left, top, width, height (0: list box rows)
-        {IDC_DRIVE1, 10, 0, 2775, 300},    {IDC_TEXT1, 3610, 0, 1935, 300},
-        {IDC_COMBO1, 3610, 350, 855, 300}, {IDC_COMMAND2, 4500, 350, 320, 300},
-        {IDC_COMBO2, 4840, 350, 700, 300}, {IDC_COMMAND1, 2830, 350, 750, 300},
-        {IDC_LABEL1, 2940, 50, 615, 200},  {IDC_DIR1, 10, 330, 2775, 0},
-        {IDC_FILE1, 2800, 675, 2775, 0}};
-    for (const auto& [id, left, top, width, height] : places) {
-        RECT rect = ScreenRectOf(Control(id));
+    for (const ControlLayout& layout : kForm1Controls) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(layout.name)));
+        RECT rect = ScreenRectOf(Control(layout.id));
         OffsetRect(&rect, -client.left, -client.top);
-        const RECT expected{Pixels(left), Pixels(top), Pixels(left + width),
-                            height ? Pixels(top + height) : rect.bottom};
+        const RECT expected{Pixels(layout.rect.left), Pixels(layout.rect.top),
+                            Pixels(layout.rect.Right()), Pixels(layout.rect.Bottom())};
         EXPECT_TRUE(EqualRect(&rect, &expected))
-            << "control " << id << " at " << rect.left << "," << rect.top << "," << rect.right
-            << "," << rect.bottom;
-        EXPECT_LE(rect.bottom, client.bottom - client.top) << "control " << id << " is cut";
+            << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
+        if (layout.id != IDC_TEXT2) {
+            EXPECT_LE(rect.right, client.right - client.left) << "cut by the window's edge";
+        }
     }
     RECT overlap{}, text2 = ScreenRectOf(Control(IDC_TEXT2));
     EXPECT_FALSE(IntersectRect(&overlap, &client, &text2)) << "the counter box is in sight";
@@ -74,8 +71,8 @@ TEST_F(StartupTest, WindowAndControlsSitWhereTheLayoutPutsThemInTheMessageFont) 
     // with a pixel of room above and below; the others draw their own rows.
     EXPECT_EQ(Send(Control(IDC_DIR1), LB_GETITEMHEIGHT), line.tmHeight + 2);
     EXPECT_EQ(Send(Control(IDC_FILE1), LB_GETITEMHEIGHT), line.tmHeight);
-    for (const int id : {IDC_COMBO1, IDC_COMBO2})
-        EXPECT_EQ(Send(Control(id), CB_GETITEMHEIGHT), line.tmHeight) << "control " << id;
+    EXPECT_EQ(Send(Control(IDC_COMBO1), CB_GETITEMHEIGHT), line.tmHeight);
+    EXPECT_EQ(Send(Control(IDC_COMBO2), CB_GETITEMHEIGHT), line.tmHeight);
     // Dialog-coloured where no control lies, between the folder list and the label.
     BringToFront(form1);
     const POINT bare{client.left + Pixels(2860), client.top + Pixels(150)};
@@ -94,29 +91,28 @@ TEST_F(StartupTest, TabVisitsTheControlsInLayoutOrder) {
     EXPECT_TRUE(Becomes(focusedId, IDC_DRIVE1));
     for (std::size_t i = 1; i < std::size(order); ++i) {
         PressKey(VK_TAB);
-        EXPECT_TRUE(Becomes(focusedId, order[i])) << "Tab " << i;
+        EXPECT_TRUE(Becomes(focusedId, order[i])) << "after Tab " << i;
     }
 }
 
+// Each tip on its own control (the texts: the load's own test).
 TEST_F(StartupTest, RestingOnEachOfTheFiveControlsShowsItsTip) {
-    const std::pair<int, std::wstring> tips[] = {
-        {IDC_TEXT1, L"基本となるファイル名を入力してね"},
-        {IDC_COMBO1, L"拡張子フィルタ\u3000直接入力も可能"},
-        {IDC_COMBO2, L"使用桁数を設定します"},
-        {IDC_COMMAND1, L"連番化を実行"},
-        {IDC_COMMAND2, L"拡張子の 大文字、小文字を切り替えます"}};
     BringToFront(App().Form1());
     const auto shownTip = [&] {
         HWND tip = VisibleWindow(App().ProcessId(), L"tooltips_class32");
         return tip == nullptr ? L"" : TextOf(tip);
     };
-    for (const auto& [id, tip] : tips) {
+    for (const ToolTipText& tip : kForm1ToolTips) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(tip.control)));
+        const auto layout =
+            std::find_if(kForm1Controls.begin(), kForm1Controls.end(),
+                         [&](auto& control) { return control.name == tip.control; });
         MoveMouse({0, 0});
-        ASSERT_TRUE(PollUntil([&] { return shownTip().empty(); }));
-        const POINT centre = CentreOf(ScreenRectOf(Control(id)));
+        WaitUntil([&] { return shownTip().empty(); }, "no tip was shown");
+        const POINT centre = CentreOf(ScreenRectOf(Control(layout->id)));
         MoveMouse({centre.x - 1, centre.y});
         MoveMouse(centre);
-        EXPECT_TRUE(Becomes(shownTip, tip)) << "control " << id;
+        EXPECT_TRUE(Becomes(shownTip, std::wstring(tip.text)));
     }
 }
 

@@ -14,29 +14,36 @@ class WindowsTest : public NumoraTest {
     HWND NewAboutWindow() {
         const std::size_t before = App().AboutWindows().size();
         App().Choose(IDM_MVER);
-        EXPECT_TRUE(PollUntil([&] { return App().AboutWindows().size() == before + 1; }));
+        WaitUntil([&] { return App().AboutWindows().size() == before + 1; },
+                  "バージョン情報 opened an about window");
         return App().AboutWindows().front();  // the newest is on top
     }
 };
 
-TEST_F(WindowsTest, AnAboutWindowShowsNameAndVersionWithTheFocusOnOk) {
+// Escape leaves it open; Enter presses the focused OK.
+TEST_F(WindowsTest, AnAboutWindowShowsItsLayoutWithTheFocusOnOk) {
     HWND about = NewAboutWindow();
-    EXPECT_EQ(TextOf(about), L"Numora   バージョン情報");
-    EXPECT_EQ(TextOf(GetDlgItem(about, IDC_FORM2_LBLVERSION)), L"ﾊﾞｰｼﾞｮﾝ      1.00 20010503");
+    EXPECT_EQ(TextOf(about), kForm2Window.caption);
+    for (const ControlLayout& layout : kForm2Controls) {
+        EXPECT_EQ(TextOf(GetDlgItem(about, layout.id)), layout.caption);
+    }
     const RECT client = ClientScreenRectOf(about);
-    EXPECT_NEAR(client.right - client.left, Pixels(4680), 1);
-    EXPECT_NEAR(client.bottom - client.top, Pixels(3195), 1);
+    EXPECT_NEAR(client.right - client.left, Pixels(kForm2Window.clientWidthTwips), 1);
+    EXPECT_NEAR(client.bottom - client.top, Pixels(kForm2Window.clientHeightTwips), 1);
     EXPECT_EQ(GetWindowLongW(about, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
               0);
     // Owned, so that it has no taskbar button, but not by the main window, which it outlives.
     EXPECT_NE(GetWindow(about, GW_OWNER), nullptr);
     EXPECT_NE(GetWindow(about, GW_OWNER), App().Form1());
-    EXPECT_TRUE(PollUntil([&] { return App().Focus() == GetDlgItem(about, IDC_FORM2_COMMAND1); }));
+    WaitUntil([&] { return App().Focus() == GetDlgItem(about, IDC_FORM2_COMMAND1); },
+              "OK had the focus");
     BringToFront(about);
     SavePicture(ScreenRectOf(about), L"form2-about.bmp");
     PressKey(VK_ESCAPE);
     SyncWith(about);
     EXPECT_TRUE(IsWindowVisible(about)) << "Escape closed it";
+    PressKey(VK_RETURN);
+    WaitUntil([&] { return !IsWindow(about); }, "Enter on OK closed the about window");
 }
 
 // "Numoraについて" does nothing, each "バージョン情報" opens a window of its own;
@@ -48,11 +55,14 @@ TEST_F(WindowsTest, EachWindowClosesOnlyItselfAndTheLastOneEndsTheProgram) {
     EXPECT_TRUE(VisibleWindow(App().ProcessId(), L"#32770") == nullptr);
     EXPECT_TRUE(IsWindowEnabled(App().Form1())) << "an about window blocks the main window";
     PostMessageW(newer, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(PollUntil([&] { return !IsWindow(newer); }));
+    WaitUntil([&] { return !IsWindow(newer); }, "the close box's command closed its window");
+    // The program ends right after the message that closes its last window, so
+    // one that still serves a message has not ended.
+    SyncWith(older);
     EXPECT_TRUE(IsWindowVisible(older));
     App().Choose(IDM_MEND);
-    EXPECT_TRUE(PollUntil([&] { return !IsWindow(App().Form1()); }));
-    EXPECT_FALSE(App().Ended(std::chrono::milliseconds(500))) << "it ended with a window open";
+    WaitUntil([&] { return !IsWindow(App().Form1()); }, "終了 closed the main window");
+    SyncWith(older);
     PostClick(GetDlgItem(older, IDC_FORM2_COMMAND1));
     EXPECT_TRUE(App().Ended());
 }
