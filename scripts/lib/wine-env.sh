@@ -6,7 +6,11 @@
 #   NUMORA_WINE_BITS       32 or 64
 #   NUMORA_WINDOWS_PRESET  the CMake preset whose programs this Wine runs
 #   NUMORA_WINE_WAY        which build runs under which Wine, for the scripts' messages
+#   NUMORA_DESKTOP         the virtual desktop's size, WIDTHxHEIGHT
 # Set the trap `numora_wine_down` on EXIT first, then call numora_wine_up.
+#
+# NUMORA_DPI=120, 144 or 192 draws everything at that DPI, in a prefix of its
+# own (the tests expect the default 96).
 #
 # The 32-bit Wine runs the shipped i686 build wherever an i386 program can run.
 # Some kernels cannot execute 32-bit code at all (IA-32 emulation off); there the
@@ -47,7 +51,14 @@ else
     # these take wine, wineboot, winepath and wineserver to the 64-bit one.
     export PATH="$NUMORA_ROOT/scripts/lib/wine64:$PATH"
 fi
-export NUMORA_WINE_BITS NUMORA_WINDOWS_PRESET NUMORA_WINE_WAY
+NUMORA_DPI=${NUMORA_DPI:-96}
+case $NUMORA_DPI in
+    96) ;;
+    120 | 144 | 192) WINEPREFIX="$WINEPREFIX-dpi$NUMORA_DPI" ;;
+    *) numora_fail "NUMORA_DPI=$NUMORA_DPI is not one of 96, 120, 144, 192" ;;
+esac
+NUMORA_DESKTOP="$((1024 * NUMORA_DPI / 96))x$((768 * NUMORA_DPI / 96))"
+export NUMORA_WINE_BITS NUMORA_WINDOWS_PRESET NUMORA_WINE_WAY NUMORA_DPI NUMORA_DESKTOP
 
 export WINEDEBUG=-all
 # No debugger on a crash: a crashed test fails at once instead of waiting on winedbg.
@@ -60,29 +71,29 @@ unset LANGUAGE
 numora_xvfb_pid=""
 
 numora_start_xvfb() {
-    local display tries
+    local number_file tries
     command -v Xvfb >/dev/null || numora_fail "Xvfb is not installed" "run scripts/setup"
-    for display in $(seq 90 140); do
-        [ -e "/tmp/.X${display}-lock" ] && continue
-        # A display that is taken elsewhere (another /tmp, the same abstract socket)
-        # makes Xvfb exit at once: then try the next number.
-        Xvfb ":${display}" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        numora_xvfb_pid=$!
-        for tries in $(seq 1 50); do
-            if [ -e "/tmp/.X11-unix/X${display}" ]; then
-                export DISPLAY=":${display}"
-                return 0
-            fi
-            kill -0 "$numora_xvfb_pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill "$numora_xvfb_pid" 2>/dev/null || true
-        wait "$numora_xvfb_pid" 2>/dev/null || true
-        numora_xvfb_pid=""
+    number_file=$(mktemp)
+    # Xvfb takes a free display itself and writes its number once it serves it.
+    Xvfb -displayfd 3 -screen 0 "${NUMORA_DESKTOP}x24" -nolisten tcp 3>"$number_file" \
+        >/dev/null 2>&1 &
+    numora_xvfb_pid=$!
+    for tries in $(seq 1 100); do
+        if [ -s "$number_file" ]; then
+            export DISPLAY=":$(head -n 1 "$number_file")"
+            rm -f "$number_file"
+            return 0
+        fi
+        kill -0 "$numora_xvfb_pid" 2>/dev/null || break
+        sleep 0.1
     done
-    numora_fail "Xvfb could not start on any display from :90 to :140" \
-        "end stale Xvfb servers (pkill Xvfb) or remove stale /tmp/.X*-lock files, then try again"
+    rm -f "$number_file"
+    numora_fail "Xvfb could not start a display" "run 'Xvfb -displayfd 1' by hand to see why"
 }
+
+# The prefix's settings, made once. Bump the number when they change, so that
+# every prefix made before is made again.
+numora_prefix_marker() { echo "$WINEPREFIX/.numora-ready-3"; }
 
 numora_make_prefix() {
     echo "wine-env: creating the Wine prefix $WINEPREFIX (once; about half a minute)"
@@ -91,22 +102,40 @@ numora_make_prefix() {
     wineboot -i >/dev/null 2>&1 && wineserver -w ||
         numora_fail "Wine could not create its prefix $WINEPREFIX" \
             "see that '$(command -v wine) --version' works, then run the script again"
-    # Every program of this prefix runs inside one virtual desktop, which draws
-    # title bars and menus the way a user sees them.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 &&
-        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
-            >/dev/null 2>&1 ||
-        numora_fail "Wine could not set up the virtual desktop in $WINEPREFIX" \
+    local settings="$WINEPREFIX/numora-settings.reg"
+    # - Every program of this prefix runs inside one virtual desktop, which draws
+    #   title bars and menus the way a user sees them.
+    # - The Japanese UI font. Left to itself Wine takes IPAGothic, whose thin "_"
+    #   is hinted away to nothing at most small sizes (12 px among them), so
+    #   DSC_0001.JPG would read as "DSC 0001.JPG"; and IPAPGothic joins the 1 px
+    #   "." of ".JPG" to the J's hook at 12 px. VL Gothic draws every glyph
+    #   apart at every size.
+    cat >"$settings" <<REG
+REGEDIT4
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
+"Default"="$NUMORA_DESKTOP"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
+"MS UI Gothic"="VL Gothic"
+
+[HKEY_CURRENT_USER\\Control Panel\\Desktop]
+"LogPixels"=dword:$(printf '%08x' "$NUMORA_DPI")
+REG
+    wine regedit /S "$(winepath -w "$settings")" >/dev/null 2>&1 && wineserver -w ||
+        numora_fail "Wine could not take the settings of $WINEPREFIX" \
             "remove $WINEPREFIX and run the script again"
-    wineserver -w
-    touch "$WINEPREFIX/.numora-ready"
+    touch "$(numora_prefix_marker)"
 }
 
 numora_wine_up() {
     if [ -z "${DISPLAY:-}" ] || [ "${NUMORA_OWN_XVFB:-0}" = 1 ]; then
         numora_start_xvfb
     fi
-    [ -f "$WINEPREFIX/.numora-ready" ] || numora_make_prefix
+    [ -f "$(numora_prefix_marker)" ] || numora_make_prefix
     # This Wine does not find its own Marlett, and without it the caption
     # buttons are drawn as the letters "r", "0" and "1".
     local fonts="$WINEPREFIX/drive_c/windows/Fonts"

@@ -11,9 +11,19 @@ namespace {
 
 constexpr DWORD kForm2Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kForm2ExStyle = 0;
-constexpr int kImageIconSize = 32;
+constexpr int kImageSizeAt96Dpi = 32;
 
 }  // namespace
+
+UniqueIcon LoadProgramImage(int dpi) {
+    const int size = MulDiv(kImageSizeAt96Dpi, dpi, kDefaultDpi);
+    UniqueIcon icon(static_cast<HICON>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NUMORA), IMAGE_ICON, size, size, 0)));
+    if (!icon) {
+        ThrowLastError("The program icon could not be loaded.");
+    }
+    return icon;
+}
 
 Form2::~Form2() {
     if (hwnd_ != nullptr) {
@@ -32,15 +42,12 @@ void Form2::Create(HWND owner) {
     dpi_ = WindowDpi(hwnd_);
     FitClientArea();
     font_ = CreateMessageFont(dpi_);
-    image_.reset(
-        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NUMORA),
-                                      IMAGE_ICON, kImageIconSize, kImageIconSize, 0)));
     for (std::size_t index = 0; index < kForm2Controls.size(); ++index) {
         const ControlLayout& layout = kForm2Controls[index];
         const HWND control = CreateLayoutControl(hwnd_, layout, dpi_, font_.get());
         controls_[index] = control;
-        if (layout.kind == ControlKind::Image && image_) {
-            SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(image_.get()), 0);
+        if (layout.kind == ControlKind::Image) {
+            image1_ = control;
         }
         if (layout.id == IDC_FORM2_COMMAND1) {
             command1_ = control;
@@ -49,6 +56,14 @@ void Form2::Create(HWND owner) {
             blackLabel_ = control;
         }
     }
+    ShowImage();
+}
+
+// Drawn at its own size, centred in its place from the layout.
+void Form2::ShowImage() {
+    UniqueIcon image = LoadProgramImage(dpi_);
+    SendMessageW(image1_, STM_SETICON, reinterpret_cast<WPARAM>(image.get()), 0);
+    image_ = std::move(image);  // the old one only once the control no longer shows it
 }
 
 void Form2::FitClientArea() {
@@ -127,6 +142,7 @@ LRESULT Form2::OnCtlColorStatic(HDC dc, HWND label) {
 void Form2::OnDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi;
     RelayoutForDpi(hwnd_, suggested, dpi_, controls_, kForm2Controls, font_);
+    ShowImage();
 }
 
 void Form2::OnActivate(WPARAM wParam) {

@@ -13,6 +13,9 @@
 
 namespace numora {
 
+// The program icon for the about window's image: the 32x32 image, scaled to `dpi`.
+UniqueIcon LoadProgramImage(int dpi);
+
 class Form2 : public WindowBase<Form2>, public AboutWindowView {
   public:
     explicit Form2(WindowLifetime& lifetime) : lifetime_(lifetime) {}
@@ -33,12 +36,14 @@ class Form2 : public WindowBase<Form2>, public AboutWindowView {
     void OnActivate(WPARAM wParam);
     void OnDpiChanged(int dpi, const RECT& suggested);
     void FitClientArea();
+    void ShowImage();
 
     WindowLifetime& lifetime_;
     int dpi_ = 96;
     UniqueFont font_;
     UniqueIcon image_;
     std::array<HWND, kForm2Controls.size()> controls_{};
+    HWND image1_ = nullptr;
     HWND command1_ = nullptr;
     HWND blackLabel_ = nullptr;
 };

@@ -1,6 +1,8 @@
 # Checks the shipped numora.exe without running it: a PE32 GUI program for i386
 # importing only Windows' own DLLs, with its version block, its two 16-colour
-# icon images and its manifest. cmake -DOBJDUMP= -DWINDRES= -DEXE= -P check_executable.cmake
+# icon images and its manifest; built the same wherever and whenever it is built
+# (no time stamp, no folder of the build in it).
+# cmake -DOBJDUMP= -DWINDRES= -DEXE= -DFOLDERS=source;build -P check_executable.cmake
 cmake_minimum_required(VERSION 3.25)
 
 # objdump's headers, then windres writing the resources back out as a script.
@@ -25,7 +27,7 @@ foreach(line IN LISTS imports)
 endforeach()
 
 # The icon group lists each image's "width height colours" bytes, its planes and its bits per pixel.
-foreach(expected "file format pei-i386" "Magic[ \t]+010b[ \t]+\\(PE32\\)" "Subsystem[ \t]+00000002[ \t]+\\(Windows GUI\\)"
+foreach(expected "file format pei-i386" "Time/Date[ \t]+Thu Jan  1 00:00:00 1970" "Magic[ \t]+010b[ \t]+\\(PE32\\)" "Subsystem[ \t]+00000002[ \t]+\\(Windows GUI\\)"
     "Has 2 elements" "\"\\\\040\\\\040\\\\020\\\\000\", 1, 4," "\"\\\\020\\\\020\\\\020\\\\000\", 1, 4,"  # 32x32, 16x16 at 4 bpp
     "FILEVERSION 1, 0, 0, 0" "PRODUCTVERSION 1, 0, 0, 0" "BLOCK \"041104B0\""
     "VALUE \"FileVersion\", \"1\\.00\"" "VALUE \"ProductVersion\", \"1\\.00\"" "VALUE \"Translation\", 0x411, 1200"
@@ -34,4 +36,16 @@ foreach(expected "file format pei-i386" "Magic[ \t]+010b[ \t]+\\(PE32\\)" "Subsy
   if(NOT text MATCHES "${expected}")
     message(FATAL_ERROR "${EXE}: no '${expected}'")
   endif()
+endforeach()
+
+file(READ "${EXE}" bytes HEX)
+foreach(folder IN LISTS FOLDERS)
+  string(HEX "${folder}" narrow)
+  string(REGEX REPLACE "(..)" "\\100" wide "${narrow}")  # as UTF-16
+  foreach(form IN ITEMS "${narrow}" "${wide}")
+    string(FIND "${bytes}" "${form}" at)
+    if(NOT at EQUAL -1)
+      message(FATAL_ERROR "${EXE} holds the path ${folder}")
+    endif()
+  endforeach()
 endforeach()

@@ -68,8 +68,8 @@ TEST_F(StartupTest, WindowAndControlsSitWhereTheLayoutPutsThemInTheMessageFont) 
     TEXTMETRICW line{};
     GetTextMetricsW(screen.Get(), &line);
     // The lists in the message font: the folder list's rows are a line of it
-    // with a pixel of room above and below; the others draw their own rows.
-    EXPECT_EQ(Send(Control(IDC_DIR1), LB_GETITEMHEIGHT), line.tmHeight + 2);
+    // with a pixel of room above and below (at 96 DPI); the others draw their own rows.
+    EXPECT_EQ(Send(Control(IDC_DIR1), LB_GETITEMHEIGHT), line.tmHeight + Pixels(30));
     EXPECT_EQ(Send(Control(IDC_FILE1), LB_GETITEMHEIGHT), line.tmHeight);
     EXPECT_EQ(Send(Control(IDC_COMBO1), CB_GETITEMHEIGHT), line.tmHeight);
     EXPECT_EQ(Send(Control(IDC_COMBO2), CB_GETITEMHEIGHT), line.tmHeight);
@@ -114,6 +114,27 @@ TEST_F(StartupTest, RestingOnEachOfTheFiveControlsShowsItsTip) {
         MoveMouse(centre);
         EXPECT_TRUE(Becomes(shownTip, std::wstring(tip.text)));
     }
+}
+
+// A camera's name reads as it is: the underscore is drawn, not lost to the font.
+TEST_F(NumoraTest, AnUnderscoreInAFileNameIsDrawn) {
+    folder_.AddFile(L"x y.jpg");
+    folder_.AddFile(L"x_y.jpg");
+    Start();
+    HWND file1 = Control(IDC_FILE1);
+    ASSERT_TRUE(Becomes([&] { return ItemsOf(file1).size(); }, std::size_t{2}));
+    BringToFront(App().Form1());
+    const auto row = [&](const wchar_t* name) {
+        const auto items = ItemsOf(file1);
+        const auto index = std::find(items.begin(), items.end(), name) - items.begin();
+        return CaptureScreen(ItemScreenRectOf(file1, static_cast<WPARAM>(index)));
+    };
+    const auto drawn = [](const std::vector<DWORD>& pixels) {  // some text, not only background
+        return std::count(pixels.begin(), pixels.end(), pixels.front()) < std::ssize(pixels);
+    };
+    WaitUntil([&] { return drawn(row(L"x y.jpg")) && drawn(row(L"x_y.jpg")); },
+              "both rows were drawn");
+    EXPECT_TRUE(row(L"x y.jpg") != row(L"x_y.jpg")) << "the two rows are drawn alike";
 }
 
 TEST_F(StartupTest, ASecondStartEndsWithoutAWindowAndLeavesTheFirstAlone) {

@@ -8,6 +8,7 @@
 
 #include "browse/listing.h"
 #include "shell/control_factory.h"
+#include "shell/form2_window.h"
 #include "shell/list_controls.h"
 #include "shell/metrics.h"
 #include "shell/platform_services.h"
@@ -214,6 +215,21 @@ TEST_F(AdaptersTest, LetterCaseFollowsTheSystemsTables) {
     EXPECT_EQ(LetterCaseWin32().Upper(L"Jpg ｊｐｇ∀"), L"JPG ＪＰＧ∀");
     EXPECT_EQ(LetterCaseWin32().Lower(L"ÉTÉ"), L"été");
     EXPECT_EQ(LetterCaseWin32().Upper(L""), L"") << "an empty text is no failure";
+}
+
+// The about window's image follows the DPI: its 32x32 icon, scaled.
+TEST_F(AdaptersTest, TheAboutImageIsTheIconScaledToTheDpi) {
+    for (const auto& [dpi, size] : {std::pair{96, 32}, {144, 48}, {192, 64}}) {
+        SCOPED_TRACE(dpi);
+        const UniqueIcon icon = LoadProgramImage(dpi);
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(icon.get(), &info));
+        BITMAP bitmap{};
+        GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        EXPECT_EQ(std::pair(bitmap.bmWidth, bitmap.bmHeight), std::pair(LONG{size}, LONG{size}));
+    }
 }
 
 // Over the window the busy pointer while a run is busy; otherwise each control

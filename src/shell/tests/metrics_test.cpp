@@ -10,11 +10,11 @@ namespace {
 // Rounded to the nearest pixel, half away from zero, at the DPIs of common
 // screens; most of these do not divide evenly.
 TEST(MetricsTest, TwipsBecomeTheNearestPixel) {
-    const std::array<int, 3> rows[] = {
-        // twips, DPI, pixels
-        {2775, 96, 185},  {2775, 120, 231}, {2775, 144, 278}, {2775, 192, 370},
-        {330, 120, 28},   {7785, 120, 649}, {7785, 144, 779}, {350, 144, 35},
-        {7, 96, 0},       {8, 96, 1},       {5670, 192, 756}, {10, 144, 1}};
+    const std::array<int, 3> rows[] = {// twips, DPI, pixels
+                                       {2775, 96, 185},  {2775, 120, 231}, {2775, 144, 278},
+                                       {2775, 192, 370}, {330, 120, 28},   {7785, 120, 649},
+                                       {7785, 144, 779}, {350, 144, 35},   {7, 96, 0},
+                                       {8, 96, 1},       {5670, 192, 756}, {10, 144, 1}};
     for (const auto& [twips, dpi, pixels] : rows) {
         SCOPED_TRACE(std::to_string(twips) + " twips at " + std::to_string(dpi));
         EXPECT_EQ(TwipsToPixels(twips, dpi), pixels);
