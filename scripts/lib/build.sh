@@ -1,5 +1,6 @@
-# Sourced by the scripts after wine-env.sh: configures and builds one CMake
-# preset, and says what failed and what to do when it cannot.
+# Sourced by the scripts: configures and builds one CMake preset, and says what
+# failed and what to do when it cannot.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 numora_build() {
     local preset=$1
     shift

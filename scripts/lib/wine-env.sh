@@ -16,13 +16,7 @@
 # Some kernels cannot execute 32-bit code at all (IA-32 emulation off); there the
 # x86_64 build runs under the 64-bit loader. NUMORA_WINE=64 forces that way.
 
-NUMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-
-numora_fail() {  # what failed, then what to do
-    echo "error: $1" >&2
-    [ -n "${2:-}" ] && echo "  what to do: $2" >&2
-    exit 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 numora_can_run_wine32() {
     [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1

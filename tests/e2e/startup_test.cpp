@@ -77,6 +77,13 @@ TEST_F(StartupTest, WindowAndControlsSitWhereTheLayoutPutsThemInTheMessageFont) 
     BringToFront(form1);
     const POINT bare{client.left + Pixels(2860), client.top + Pixels(150)};
     EXPECT_TRUE(Becomes([&] { return ScreenPixel(bare); }, GetSysColor(COLOR_BTNFACE)));
+    // The folder list draws its own rows, the current folder's in the highlight colour.
+    const RECT current = ItemScreenRectOf(Control(IDC_DIR1), Send(Control(IDC_DIR1), LB_GETCURSEL));
+    EXPECT_TRUE(Becomes(
+        [&] {
+            return ScreenPixel({current.right - 2, (current.top + current.bottom) / 2});
+        },
+        GetSysColor(COLOR_HIGHLIGHT)));
 }
 
 TEST_F(StartupTest, TabVisitsTheControlsInLayoutOrder) {

@@ -66,6 +66,10 @@ TEST_F(FormHandlersTest, AnEmptyListIsToldAndAFailedReadRefreshes) {
     log.clear();
     Run();
     EXPECT_EQ(log, (Log{L"Text2=0", L"MousePointer=13", L"File1.Refresh", L"MousePointer=0"}));
+    file1.failCount = false;
+    file1.entries = {L"only.jpg"};
+    EXPECT_EQ(Run().ExitKind, RunExit::Finished) << "one file is a list to run";
+    EXPECT_EQ(renames.size(), 1u);
 }
 
 // One user action reaches a combo box as several notifications, in orders that
