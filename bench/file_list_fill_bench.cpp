@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "browse/extension_handlers.h"
 #include "shell/control_factory.h"
 #include "shell/layouts.h"
 #include "shell/list_controls.h"
@@ -20,13 +21,6 @@ namespace {
 
 constexpr int kFiles = kBigFolderFiles;
 
-const ControlLayout& File1Layout() {
-    for (const auto& layout : kForm1Controls) {
-        if (layout.name == L"File1") return layout;
-    }
-    std::abort();
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -37,9 +31,9 @@ int wmain(int argc, wchar_t** argv) {
     // A visible window with the file list as the main window makes it.
     HWND window = CreateWindowExW(0, L"STATIC", L"fill", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                   600, 600, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    HWND listBox = CreateLayoutControl(window, File1Layout(), 96,
+    HWND listBox = CreateLayoutControl(window, LayoutOf(kForm1Controls, Form1Control::File1), 96,
                                        static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
-    FileListWin32 fileList(listBox, std::wstring(kInitialFilePattern));
+    FileListWin32 fileList(listBox, ExtensionPatterns().front());
     const std::wstring other = work + L"\\fill-other";
     CreateDirectoryW(other.c_str(), nullptr);
 

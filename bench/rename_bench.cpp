@@ -4,14 +4,15 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "rename/move_file_renamer.h"
+#include "rename/rename_file_win32.h"
 #include "rename/renaming_run.h"
+#include "rename/sequence_number.h"
 #include "support/bench_stats.h"
+#include "win32/handles.h"
 
 using namespace numora::bench;
 
@@ -19,11 +20,6 @@ namespace {
 
 constexpr int kRounds = 9;
 constexpr int kSizes[] = {500, 1000, 2000};
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using UniqueHandle = std::unique_ptr<void, HandleCloser>;
 
 std::wstring Numbered(const wchar_t* base, int number, int width) {
     std::wstring digits = std::to_wstring(number);
@@ -46,7 +42,7 @@ class BenchFolder {
             if (file == INVALID_HANDLE_VALUE) {
                 throw std::runtime_error("cannot create a benchmark file");
             }
-            const UniqueHandle closer(file);
+            const numora::UniqueKernelHandle closer(file);
         }
     }
     ~BenchFolder() {
@@ -88,7 +84,7 @@ double TimeBareLoop(const Renames& renames) {
 
 double TimeRun(const numora::RenamingRunInput& input) {
     const auto start = Clock::now();
-    const numora::RenamingRunResult result = numora::RenamingRun(input, numora::MoveFileRename);
+    const numora::RenamingRunResult result = numora::RenamingRun(input, numora::RenameFileWin32);
     const double seconds = SecondsSince(start);
     if (result.StoppedAt) {
         throw std::runtime_error("the rename run stopped early");
@@ -112,7 +108,8 @@ void MeasureSize(const std::wstring& parent, int files) {
     input.FolderPath = folder.Path();
     input.BaseName = L"run";
     input.DigitChoiceText = L"６桁";
-    input.DigitChoiceEntries = {L"１桁", L"２桁", L"３桁", L"４桁", L"５桁", L"６桁"};
+    input.DigitChoiceEntries.assign(numora::kDigitChoiceEntries.begin(),
+                                    numora::kDigitChoiceEntries.end());
     input.ExtensionText = L"dat";
     Renames forward;
     for (int number = 1; number <= files; ++number) {

@@ -7,6 +7,7 @@
 #include "browse/folder_path.h"
 #include "browse/listing.h"
 #include "support/bench_stats.h"
+#include "win32/handles.h"
 
 namespace numora::bench {
 namespace {

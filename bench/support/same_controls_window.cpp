@@ -1,21 +1,16 @@
 // The fair baseline of the start-up benchmark: the main window's standard
 // controls, menu and tooltip control, made by the program's own control factory
-// so that they are the same controls at the same places and sizes in the same
-// font, under the same manifest, with nothing filled and no handlers.
+// and placement so that they are the same controls at the same places and sizes
+// in the same font, under the same manifest, with nothing filled and no handlers.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include "shell/control_factory.h"
+#include "shell/form1_window.h"
 #include "shell/layouts.h"
 #include "shell/metrics.h"
 #include "support/baseline_window.h"
-
-namespace {
-
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-
-}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     using namespace numora;
@@ -23,16 +18,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     InitCommonControlsEx(&controls);
     bench::RegisterBaselineClass(instance, L"NumoraBenchSameControls");
 
-    const int dpi = 96;
-    RECT outer{TwipsToPixels(kForm1ClientScreenLeftTwips, dpi),
-               TwipsToPixels(kForm1ClientScreenTopTwips, dpi),
-               TwipsToPixels(kForm1ClientScreenLeftTwips + kForm1Window.clientWidthTwips, dpi),
-               TwipsToPixels(kForm1ClientScreenTopTwips + kForm1Window.clientHeightTwips, dpi)};
-    AdjustWindowRectEx(&outer, kStyle, TRUE, 0);
-    outer.right = outer.left + TwipsToPixels(kForm1LoadedOuterWidthTwips, dpi);
-    HWND window = CreateWindowExW(0, L"NumoraBenchSameControls", L"Numora", kStyle, outer.left,
-                                  outer.top, outer.right - outer.left, outer.bottom - outer.top,
-                                  nullptr, BuildMenuBar(kForm1Menu).release(), instance, nullptr);
+    const int dpi = SystemDpi();
+    const RECT outer = Form1PlacedOuterRect(dpi);
+    HWND window = CreateWindowExW(
+        kForm1ExStyle, L"NumoraBenchSameControls", L"Numora", kForm1Style, outer.left, outer.top,
+        outer.right - outer.left, outer.bottom - outer.top, nullptr,
+        LoadMenuW(instance, MAKEINTRESOURCEW(IDR_FORM1_MENU)), instance, nullptr);
     const UniqueFont font = CreateMessageFont(dpi);
     ComboFieldFit comboFit;
     for (const ControlLayout& layout : kForm1Controls) {

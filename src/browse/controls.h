@@ -1,6 +1,7 @@
 // What the handlers expect of the window's controls: small views that the
-// Win32 layer implements and the tests fake. A failed operation throws
-// std::system_error.
+// Win32 layer implements and the tests fake. A failed operation throws:
+// std::system_error where the file system failed, std::runtime_error where a
+// control did.
 #pragma once
 
 #include <cstdint>
@@ -22,22 +23,6 @@ class ComboControl : public TextControl {
     virtual int ListCount() const = 0;
     virtual std::wstring List(int index) const = 0;
     virtual void AddItem(const std::wstring& item) = 0;
-};
-
-// The program's one way of telling the user something: beep, then a modal
-// information box (OK only) titled "Numora Kelpo".
-class UserNotice {
-  public:
-    virtual ~UserNotice() = default;
-    virtual void BeepAndShowInformation(const std::wstring& text) = 0;
-};
-
-// Upper and lower case by the platform's own rules.
-class LetterCase {
-  public:
-    virtual ~LetterCase() = default;
-    virtual std::wstring Upper(const std::wstring& text) const = 0;
-    virtual std::wstring Lower(const std::wstring& text) const = 0;
 };
 
 class DriveList {

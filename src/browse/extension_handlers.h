@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "browse/controls.h"
+#include "browse/letter_case.h"
 
 namespace numora {
 

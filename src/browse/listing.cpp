@@ -10,7 +10,8 @@
 #include <utility>
 
 #include "browse/folder_path.h"
-#include "shell/win32.h"
+#include "win32/failure.h"
+#include "win32/handles.h"
 
 namespace numora {
 namespace {

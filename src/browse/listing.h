@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,11 +12,6 @@ namespace numora {
 
 // The file list's count is a signed 16-bit integer.
 inline constexpr std::size_t kMaxListedFiles = 32767;
-
-struct FindHandleCloser {
-    void operator()(HANDLE handle) const noexcept { ::FindClose(handle); }
-};
-using UniqueFindHandle = std::unique_ptr<void, FindHandleCloser>;
 
 // Whether a file name matches one of the ";"-separated wildcard patterns, as
 // the shell matches them: case ignored, "*.*" matching names without a dot too.

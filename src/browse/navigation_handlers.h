@@ -4,6 +4,7 @@
 #include <string>
 
 #include "browse/controls.h"
+#include "browse/user_notice.h"
 
 namespace numora {
 

@@ -47,7 +47,7 @@ std::wstring GeneralNumberText(double value) {
     return text;
 }
 
-constexpr std::size_t kEntryCount = 6;
+constexpr std::size_t kEntryCount = kDigitChoiceEntries.size();
 constexpr std::array<double, kEntryCount - 1> kThresholds = {10.0, 100.0, 1000.0, 10000.0,
                                                              100000.0};
 

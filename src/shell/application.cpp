@@ -2,9 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cwchar>
-#include <iterator>
-
 namespace numora {
 namespace {
 
@@ -15,13 +12,9 @@ HICON ProgramIcon(int systemMetricX, int systemMetricY) {
                                          GetSystemMetrics(systemMetricY), LR_SHARED));
 }
 
-// Only the program's own windows get the dialog keys (Tab, Shift+Tab, Enter).
-bool IsProgramForm(HWND window) {
-    wchar_t className[64] = {};
-    GetClassNameW(window, className, static_cast<int>(std::size(className)));
-    return std::wcscmp(className, NUMORA_FORM1_CLASS) == 0 ||
-           std::wcscmp(className, NUMORA_FORM2_CLASS) == 0;
-}
+// To the application window: a window has closed, and its object can go once
+// its messages are over.
+constexpr UINT kDiscardClosedWindows = WM_APP + 1;
 
 }  // namespace
 
@@ -83,7 +76,10 @@ int Application::MessageLoop() {
         if (root != nullptr && form1_ && root == form1_->Handle()) {
             form1_->RelayMouseMessage(message);
         }
-        if (root != nullptr && IsProgramForm(root) && IsDialogMessageW(root, &message) != FALSE) {
+        // The dialog keys (Tab, Shift+Tab, Enter) for the program's own windows, which
+        // are the ones this window owns; not for the message boxes and tooltips they own.
+        if (root != nullptr && GetWindow(root, GW_OWNER) == hwnd_ &&
+            IsDialogMessageW(root, &message) != FALSE) {
             continue;
         }
         TranslateMessage(&message);

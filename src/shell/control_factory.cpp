@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "shell/metrics.h"
+#include "win32/failure.h"
 
 namespace numora {
 namespace {
@@ -143,50 +144,6 @@ void RelayoutForDpi(HWND window, const RECT& suggested, int dpi, std::span<const
         PlaceLayoutControl(controls[index], layouts[index], dpi, &comboFit);
     }
     font = std::move(scaled);  // the old font only once no control uses it
-}
-
-namespace {
-
-void CheckMenuCall(BOOL succeeded) {
-    if (succeeded == FALSE) {
-        ThrowLastError("The menu could not be built.");
-    }
-}
-
-UniqueMenu BuildSubmenu(std::span<const MenuItemLayout> items, std::wstring_view parent) {
-    UniqueMenu submenu(CreatePopupMenu());
-    CheckMenuCall(submenu != nullptr);
-    for (const MenuItemLayout& item : items) {
-        if (item.parent != parent) {
-            continue;
-        }
-        if (item.caption == kMenuSeparatorCaption) {
-            CheckMenuCall(AppendMenuW(submenu.get(), MF_SEPARATOR, 0, nullptr));
-        } else {
-            const std::wstring caption(item.caption);
-            CheckMenuCall(AppendMenuW(submenu.get(), MF_STRING, static_cast<UINT_PTR>(item.id),
-                                      caption.c_str()));
-        }
-    }
-    return submenu;
-}
-
-}  // namespace
-
-UniqueMenu BuildMenuBar(std::span<const MenuItemLayout> items) {
-    UniqueMenu bar(CreateMenu());
-    CheckMenuCall(bar != nullptr);
-    for (const MenuItemLayout& item : items) {
-        if (!item.parent.empty()) {
-            continue;
-        }
-        UniqueMenu submenu = BuildSubmenu(items, item.name);
-        const std::wstring caption(item.caption);
-        CheckMenuCall(AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(submenu.get()),
-                                  caption.c_str()));
-        submenu.release();  // the bar owns it now
-    }
-    return bar;
 }
 
 }  // namespace numora

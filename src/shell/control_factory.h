@@ -1,5 +1,5 @@
-// Builds a window's controls and menu bar from its layout tables, and lays the
-// controls out again when the window's DPI changes.
+// Builds a window's controls from its layout table, and lays them out again
+// when the window's DPI changes.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +8,7 @@
 #include <span>
 
 #include "shell/layouts.h"
-#include "shell/win32.h"
+#include "win32/handles.h"
 
 namespace numora {
 
@@ -45,9 +45,5 @@ void PlaceLayoutControl(HWND control, const ControlLayout& layout, int dpi,
 // gives its controls a new font and their places at that DPI.
 void RelayoutForDpi(HWND window, const RECT& suggested, int dpi, std::span<const HWND> controls,
                     std::span<const ControlLayout> layouts, UniqueFont& font);
-
-// Entries whose parent is empty go on the bar; the others into their parent's
-// submenu in table order. Throws when the window system refuses a menu.
-UniqueMenu BuildMenuBar(std::span<const MenuItemLayout> items);
 
 }  // namespace numora

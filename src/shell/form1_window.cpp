@@ -1,42 +1,21 @@
 #include "shell/form1_window.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "browse/extension_handlers.h"
 #include "browse/listing.h"
 #include "browse/navigation_handlers.h"
-#include "rename/move_file_renamer.h"
-#include "shell/combo_choice.h"
+#include "rename/rename_file_win32.h"
 #include "shell/control_factory.h"
 #include "shell/list_controls.h"
 #include "shell/metrics.h"
-#include "shell/standard_controls.h"
+#include "win32/failure.h"
 
 namespace numora {
-namespace {
 
-constexpr DWORD kForm1Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kForm1ExStyle = 0;
-
-// The folder indentation of one tree level, in pixels at 96 DPI.
-constexpr int kFolderIndentAt96Dpi = 12;
-
-std::size_t IndexOf(std::wstring_view name) {
-    const auto found =
-        std::find_if(kForm1Controls.begin(), kForm1Controls.end(),
-                     [name](const ControlLayout& layout) { return layout.name == name; });
-    if (found == kForm1Controls.end()) {
-        throw std::invalid_argument("The main window has no such control.");
-    }
-    return static_cast<std::size_t>(found - kForm1Controls.begin());
-}
-
-// The outer rectangle that puts the client area's origin at its fixed place on
-// the screen at `dpi`, moved down or right only as far as keeps the caption reachable.
-RECT PlacedOuterRect(int dpi) {
+RECT Form1PlacedOuterRect(int dpi) {
     const RECT client{
         TwipsToPixels(kForm1ClientScreenLeftTwips, dpi),
         TwipsToPixels(kForm1ClientScreenTopTwips, dpi),
@@ -55,51 +34,27 @@ RECT PlacedOuterRect(int dpi) {
     return outer;
 }
 
-bool HasSelection(HWND combo) {
-    return SendMessageW(combo, CB_GETCURSEL, 0, 0) != CB_ERR;
-}
-
-bool IsDropped(HWND combo) {
-    return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
-}
-
-}  // namespace
-
-struct Form1::Adapters {
-    Adapters(Form1& form, const std::wstring& startFolder)
-        : drive1(form.Control(L"Drive1"), startFolder),
-          dir1(form.Control(L"Dir1"), startFolder),
-          file1(form.Control(L"File1"), std::wstring(kInitialFilePattern)),
-          text1(form.Control(L"Text1")),
-          text2(form.Control(L"Text2")),
-          command1(form.Control(L"Command1")),
-          command2(form.Control(L"Command2")),
-          combo1(form.Control(L"Combo1")),
-          combo2(form.Control(L"Combo2")),
-          notice(form.Handle()),
-          tips(form.Handle()),
-          view{drive1, dir1,     file1,    text1, text2, combo1,
-               combo2, command1, command2, form,  notice} {
-        file1.ShowInitialFolder(dir1.Path());
-        dir1.SetChangeCallback([this] { Dir1_Change(dir1, file1, notice); });
-    }
+struct Form1::Controls {
+    explicit Controls(const Form1& form)
+        : drive1(form.Control(Form1Control::Drive1), CurrentDirectory()),
+          dir1(form.Control(Form1Control::Dir1), CurrentDirectory()),
+          // The first extension entry's pattern: the box's text, the filter and the
+          // case button agree from the first showing.
+          file1(form.Control(Form1Control::File1), ExtensionPatterns().front()),
+          text1(form.Control(Form1Control::Text1)),
+          text2(form.Control(Form1Control::Text2)),
+          command2(form.Control(Form1Control::Command2)),
+          combo1(form.Control(Form1Control::Combo1)),
+          combo2(form.Control(Form1Control::Combo2)) {}
 
     DriveListWin32 drive1;
     FolderListWin32 dir1;
     FileListWin32 file1;
     TextControlWin32 text1;
     TextControlWin32 text2;
-    TextControlWin32 command1;
     TextControlWin32 command2;
     ComboControlWin32 combo1;
     ComboControlWin32 combo2;
-    UserNoticeWin32 notice;
-    LetterCaseWin32 letterCase;
-    ToolTips tips;
-    // Every entry reached in the open list is chosen, so text and filter agree.
-    ComboChoice combo1Choice{DroppedListPolicy::ChooseWhileBrowsing};
-    RenameFile renameFile = MoveFileRename;
-    Form1Controls view;
 };
 
 Form1::Form1(AboutWindows& aboutWindows, InstanceRule& instances, WindowLifetime& lifetime)
@@ -113,57 +68,86 @@ Form1::~Form1() {
 }
 
 void Form1::Create(HWND owner) {
-    UniqueMenu menu = BuildMenuBar(kForm1Menu);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    UniqueMenu menu(LoadMenuW(instance, MAKEINTRESOURCEW(IDR_FORM1_MENU)));
+    if (!menu) {
+        ThrowLastError("The main window's menu could not be loaded.");
+    }
     const std::wstring caption(kForm1Window.caption);
     // Created in place for the DPI it is most likely to get: each move of a
     // top-level window is dear under Wine.
     const int expectedDpi = SystemDpi();
-    const RECT outer = PlacedOuterRect(expectedDpi);
+    RECT outer = Form1PlacedOuterRect(expectedDpi);
     if (CreateWindowExW(kForm1ExStyle, NUMORA_FORM1_CLASS, caption.c_str(), kForm1Style, outer.left,
                         outer.top, outer.right - outer.left, outer.bottom - outer.top, owner,
-                        menu.get(), GetModuleHandleW(nullptr), this) == nullptr) {
+                        menu.get(), instance, this) == nullptr) {
         ThrowLastError("The main window could not be created.");
     }
     menu.release();  // the window owns it now
     dpi_ = WindowDpi(hwnd_);
     if (dpi_ != expectedDpi) {
-        PlaceWindow();
+        outer = Form1PlacedOuterRect(dpi_);
+        SetWindowPos(hwnd_, nullptr, outer.left, outer.top, outer.right - outer.left,
+                     outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     font_ = CreateMessageFont(dpi_);
     ComboFieldFit comboFit;
-    for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
-        controls_[index] =
-            CreateLayoutControl(hwnd_, kForm1Controls[index], dpi_, font_.get(), &comboFit);
+    for (std::size_t row = 0; row < kForm1Controls.size(); ++row) {
+        controls_[row] =
+            CreateLayoutControl(hwnd_, kForm1Controls[row], dpi_, font_.get(), &comboFit);
     }
-    adapters_ = std::make_unique<Adapters>(*this, CurrentDirectory());
+    views_ = std::make_unique<Controls>(*this);
+    tips_.emplace(hwnd_);
+    notice_.emplace(hwnd_);
+    views_->file1.ShowInitialFolder(views_->dir1.Path());
+    views_->dir1.SetChangeCallback([this] { Dir1_Change(Dir1(), File1(), Notice()); });
     ApplyFont();
-    lastFocus_ = controls_.front();
+    lastFocus_ = Control(Form1Control::Drive1);
 }
 
 LoadOutcome Form1::Load() {
-    return Form_Load(adapters_->view, instances_);
+    return Form_Load(*this, instances_);
 }
 
 void Form1::RelayMouseMessage(const MSG& message) {
-    if (adapters_ && message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
-        adapters_->tips.Relay(message);
+    if (tips_ && message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
+        tips_->Relay(message);
     }
 }
 
-void Form1::PlaceWindow() {
-    const RECT outer = PlacedOuterRect(dpi_);
-    SetWindowPos(hwnd_, nullptr, outer.left, outer.top, outer.right - outer.left,
-                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void Form1::ApplyFont() {
-    const int lineHeight = FontLineHeight(hwnd_, font_.get());
-    adapters_->dir1.SetRowHeight(lineHeight + MulDiv(2, dpi_, kDefaultDpi));
-    adapters_->dir1.SetIndentStep(MulDiv(kFolderIndentAt96Dpi, dpi_, kDefaultDpi));
+    // A line of the font with a pixel of room above and below (at 96 DPI).
+    views_->dir1.SetRowHeight(FontLineHeight(hwnd_, font_.get()) + MulDiv(2, dpi_, kDefaultDpi));
+    views_->dir1.SetIndentStep(MulDiv(FolderListWin32::kIndentAt96Dpi, dpi_, kDefaultDpi));
 }
 
-HWND Form1::Control(std::wstring_view name) const {
-    return controls_[IndexOf(name)];
+HWND Form1::Control(Form1Control control) const {
+    return GetDlgItem(hwnd_, static_cast<int>(control));
+}
+
+DriveList& Form1::Drive1() {
+    return views_->drive1;
+}
+FolderList& Form1::Dir1() {
+    return views_->dir1;
+}
+FileList& Form1::File1() {
+    return views_->file1;
+}
+TextControl& Form1::Text1() {
+    return views_->text1;
+}
+TextControl& Form1::Text2() {
+    return views_->text2;
+}
+ComboControl& Form1::Combo1() {
+    return views_->combo1;
+}
+ComboControl& Form1::Combo2() {
+    return views_->combo2;
+}
+TextControl& Form1::Command2() {
+    return views_->command2;
 }
 
 void Form1::SetOuterWidthTwips(int twips) {
@@ -181,16 +165,8 @@ void Form1::SetOuterWidthTwips(int twips) {
     }
 }
 
-void Form1::SetToolTip(const std::wstring& controlName, const std::wstring& text) {
-    adapters_->tips.SetText(Control(controlName), text);
-}
-
-void Form1::SetMousePointer(MousePointer pointer) {
-    pointer_.Set(pointer);
-}
-
-void Form1::Unload() {
-    Destroy();
+void Form1::SetToolTip(Form1Control control, const std::wstring& text) {
+    tips_->SetText(Control(control), text);
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -199,11 +175,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             lifetime_.WindowOpened();
             return 0;
         case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_DRAWITEM:
-            if (adapters_ && wParam == IDC_DIR1) {
-                adapters_->dir1.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            if (views_ && wParam == IDC_DIR1) {
+                views_->dir1.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
                 return TRUE;
             }
             break;
@@ -219,7 +195,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnComboActionHandled(static_cast<int>(wParam));
             return 0;
         case WM_NCDESTROY:
-            OnDestroyed();
+            lifetime_.WindowClosed();
             break;
         default:
             break;
@@ -227,32 +203,33 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefaultHandling(message, wParam, lParam);
 }
 
-void Form1::OnCommand(int id, int code, HWND control) {
-    if (!adapters_) {
-        return;
+void Form1::OnCommand(int id, int code) {
+    if (!views_) {
+        return;  // the controls' notifications while they are being made
     }
-    Adapters& adapters = *adapters_;
     switch (id) {
         case IDC_COMMAND1:
             if (code == BN_CLICKED) {
-                Command1_Click(adapters.view, adapters.renameFile);
+                Command1_Click(*this, RenameFileWin32);
             }
             break;
         case IDC_COMMAND2:
             if (code == BN_CLICKED) {
-                Command2_Click(adapters.command2, adapters.combo1, adapters.letterCase);
+                Command2_Click(Command2(), Combo1(), letterCase_);
             }
             break;
         case IDC_COMBO1:
             OnCombo1Notify(code);
             break;
         case IDC_DRIVE1:
-            OnDrive1Notify(code);
+            if (views_->drive1.OnNotify(static_cast<WORD>(code))) {
+                Drive1_Change(Drive1(), Dir1(), Notice());
+            }
             break;
         case IDC_DIR1:
-            if (code == LBN_DBLCLK && control != nullptr) {
-                if (const auto folder = adapters.dir1.SelectedRowFolder()) {
-                    OpenFolderInList(adapters.dir1, *folder, adapters.notice);
+            if (code == LBN_DBLCLK) {
+                if (const auto folder = views_->dir1.SelectedRowFolder()) {
+                    OpenFolderInList(Dir1(), *folder, Notice());
                 }
             }
             break;
@@ -263,7 +240,7 @@ void Form1::OnCommand(int id, int code, HWND control) {
             mver_Click(aboutWindows_);
             break;
         case IDOK:
-            OnEnterKey();
+            PressFocusedButton();
             break;
         default:
             break;  // IDM_MFIL and IDCANCEL (Escape) do nothing
@@ -271,56 +248,21 @@ void Form1::OnCommand(int id, int code, HWND control) {
 }
 
 void Form1::OnCombo1Notify(int code) {
-    Adapters& adapters = *adapters_;
-    const HWND combo = Control(L"Combo1");
-    bool chosen = false;
-    if (code == CBN_SELENDOK) {
-        chosen = adapters.combo1Choice.OnSelEndOk(HasSelection(combo));
-    } else if (code == CBN_SELCHANGE) {
-        chosen = adapters.combo1Choice.OnSelChange(IsDropped(combo), HasSelection(combo));
-    } else {
-        return;
-    }
-    PostMessageW(hwnd_, kComboActionHandled, IDC_COMBO1, 0);
-    if (chosen) {
+    const HWND combo = Control(Form1Control::Combo1);
+    if (TakeComboNotification(combo, static_cast<WORD>(code), combo1Choice_)) {
         // The box puts the entry into its text only after this notification; the
         // handler must already see it there.
         const int selected = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
-        adapters.combo1.SetText(adapters.combo1.List(selected));
-        Combo1_Click(adapters.combo1, adapters.command2, adapters.file1);
-    }
-}
-
-void Form1::OnDrive1Notify(int code) {
-    Adapters& adapters = *adapters_;
-    if (code == CBN_SELENDOK || code == CBN_SELCHANGE) {
-        PostMessageW(hwnd_, kComboActionHandled, IDC_DRIVE1, 0);
-    }
-    if (adapters.drive1.OnNotify(static_cast<WORD>(code))) {
-        Drive1_Change(adapters.drive1, adapters.dir1, adapters.notice);
+        Combo1().SetText(Combo1().List(selected));
+        Combo1_Click(Combo1(), Command2(), File1());
     }
 }
 
 void Form1::OnComboActionHandled(int id) {
-    if (!adapters_) {
-        return;
-    }
     if (id == IDC_COMBO1) {
-        adapters_->combo1Choice.OnActionHandled();
-    } else if (id == IDC_DRIVE1) {
-        adapters_->drive1.OnActionHandled();
-    }
-}
-
-// Enter on a focused button presses it; the dialog keys report it as IDOK.
-void Form1::OnEnterKey() {
-    const HWND focus = GetFocus();
-    for (const std::wstring_view name : {L"Command1", L"Command2"}) {
-        const HWND button = Control(name);
-        if (focus == button) {
-            SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                         reinterpret_cast<LPARAM>(button));
-        }
+        combo1Choice_.OnActionHandled();
+    } else if (id == IDC_DRIVE1 && views_) {
+        views_->drive1.OnActionHandled();
     }
 }
 
@@ -345,13 +287,9 @@ LRESULT Form1::OnSetCursor(WPARAM wParam, LPARAM lParam) {
 void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi;
     RelayoutForDpi(hwnd_, suggested, dpi_, controls_, kForm1Controls, font_);
-    if (adapters_) {
+    if (views_) {
         ApplyFont();
     }
-}
-
-void Form1::OnDestroyed() {
-    lifetime_.WindowClosed();
 }
 
 }  // namespace numora

@@ -5,6 +5,7 @@
 
 #include "shell/control_factory.h"
 #include "shell/metrics.h"
+#include "win32/failure.h"
 
 namespace numora {
 namespace {
@@ -42,27 +43,21 @@ void Form2::Create(HWND owner) {
     dpi_ = WindowDpi(hwnd_);
     FitClientArea();
     font_ = CreateMessageFont(dpi_);
-    for (std::size_t index = 0; index < kForm2Controls.size(); ++index) {
-        const ControlLayout& layout = kForm2Controls[index];
-        const HWND control = CreateLayoutControl(hwnd_, layout, dpi_, font_.get());
-        controls_[index] = control;
-        if (layout.kind == ControlKind::Image) {
-            image1_ = control;
-        }
-        if (layout.id == IDC_FORM2_COMMAND1) {
-            command1_ = control;
-        }
-        if (layout.name == kForm2BlackLabel) {
-            blackLabel_ = control;
-        }
+    for (std::size_t row = 0; row < kForm2Controls.size(); ++row) {
+        controls_[row] = CreateLayoutControl(hwnd_, kForm2Controls[row], dpi_, font_.get());
     }
     ShowImage();
+}
+
+HWND Form2::Control(Form2Control control) const {
+    return GetDlgItem(hwnd_, static_cast<int>(control));
 }
 
 // Drawn at its own size, centred in its place from the layout.
 void Form2::ShowImage() {
     UniqueIcon image = LoadProgramImage(dpi_);
-    SendMessageW(image1_, STM_SETICON, reinterpret_cast<WPARAM>(image.get()), 0);
+    SendMessageW(Control(Form2Control::Image1), STM_SETICON, reinterpret_cast<WPARAM>(image.get()),
+                 0);
     image_ = std::move(image);  // the old one only once the control no longer shows it
 }
 
@@ -119,10 +114,7 @@ void Form2::OnCommand(int id, int code) {
             }
             break;
         case IDOK:
-            // Enter on the focused button presses it; the button is not the default.
-            if (GetFocus() == command1_) {
-                Command1_Click(*this);
-            }
+            PressFocusedButton();
             break;
         default:
             break;  // IDCANCEL: Escape does nothing, there is no cancel button
@@ -130,7 +122,7 @@ void Form2::OnCommand(int id, int code) {
 }
 
 LRESULT Form2::OnCtlColorStatic(HDC dc, HWND label) {
-    if (label != blackLabel_) {
+    if (label != Control(Form2Control::lblDisclaimer)) {
         return DefaultHandling(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                                reinterpret_cast<LPARAM>(label));
     }
@@ -147,8 +139,8 @@ void Form2::OnDpiChanged(int dpi, const RECT& suggested) {
 
 void Form2::OnActivate(WPARAM wParam) {
     // The only control that takes the focus gets it whenever the window is active.
-    if (LOWORD(wParam) != WA_INACTIVE && command1_ != nullptr) {
-        SetFocus(command1_);
+    if (LOWORD(wParam) != WA_INACTIVE) {
+        SetFocus(Control(Form2Control::Command1));
     }
 }
 

@@ -6,21 +6,12 @@
 #include <limits>
 
 #include "browse/listing.h"
-#include "shell/win32.h"
+#include "win32/failure.h"
+#include "win32/handles.h"
 
 namespace numora {
 
 namespace {
-
-std::wstring VolumeLabel(wchar_t letter) {
-    const wchar_t root[] = {letter, L':', L'\\', L'\0'};
-    wchar_t label[MAX_PATH + 1] = {};
-    if (GetVolumeInformationW(root, label, static_cast<DWORD>(std::size(label)), nullptr, nullptr,
-                              nullptr, nullptr, 0) == FALSE) {
-        return {};  // no access: the drive is listed without a label
-    }
-    return label;
-}
 
 bool IsFixedDrive(wchar_t letter) {
     const wchar_t root[] = {letter, L':', L'\\', L'\0'};
@@ -30,19 +21,30 @@ bool IsFixedDrive(wchar_t letter) {
 
 }  // namespace
 
-DriveListWin32::DriveListWin32(HWND combo, const std::wstring& startFolder)
-    : combo_(combo), entries_(combo) {
+std::wstring ReadVolumeLabel(wchar_t letter) {
+    const wchar_t root[] = {letter, L':', L'\\', L'\0'};
+    wchar_t label[MAX_PATH + 1] = {};
+    if (GetVolumeInformationW(root, label, static_cast<DWORD>(std::size(label)), nullptr, nullptr,
+                              nullptr, nullptr, 0) == FALSE) {
+        return {};  // no access: the drive is listed without a label
+    }
+    return label;
+}
+
+DriveListWin32::DriveListWin32(HWND combo, const std::wstring& startFolder,
+                               VolumeLabelReader readLabel)
+    : combo_(combo), entries_(combo), readLabel_(std::move(readLabel)) {
     Fill(DriveLetterOf(startFolder).value_or(L'\0'), false);
 }
 
 void DriveListWin32::Fill(wchar_t keepLetter, bool everyLabel) {
     SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
-    // Closed, the box shows only the kept drive: the others' labels can wait
-    // until the list opens, which fills it again.
+    // Closed, the box shows only the kept drive: the others' labels wait until
+    // the list opens, which fills it again, or until one of them is chosen.
     const auto labelled = [&](wchar_t letter) {
         return (everyLabel || letter == keepLetter) && IsFixedDrive(letter);
     };
-    for (const std::wstring& drive : DriveEntries(GetLogicalDrives(), labelled, VolumeLabel)) {
+    for (const std::wstring& drive : DriveEntries(GetLogicalDrives(), labelled, readLabel_)) {
         entries_.AddItem(drive);
     }
     committed_ = IndexOfDrive(keepLetter);
@@ -52,7 +54,7 @@ void DriveListWin32::Fill(wchar_t keepLetter, bool everyLabel) {
 std::wstring DriveListWin32::Drive() const {
     const int selected = Selection();
     if (selected == CB_ERR) {
-        ThrowLastError("No drive is chosen in the drive list.", ERROR_INVALID_DRIVE);
+        ThrowControlFailure("No drive is chosen in the drive list.");
     }
     return entries_.List(selected);
 }
@@ -60,7 +62,7 @@ std::wstring DriveListWin32::Drive() const {
 void DriveListWin32::SetDrive(const std::wstring& fullPath) {
     const std::optional<wchar_t> letter = DriveLetterOf(fullPath);
     if (!letter) {
-        ThrowLastError("The path names no drive.", ERROR_INVALID_DRIVE);
+        ThrowControlFailure("The path names no drive.");
     }
     int index = IndexOfDrive(*letter);
     if (index == CB_ERR) {
@@ -68,10 +70,9 @@ void DriveListWin32::SetDrive(const std::wstring& fullPath) {
         index = IndexOfDrive(*letter);
     }
     if (index == CB_ERR) {
-        ThrowLastError("The drive list has no such drive.", ERROR_INVALID_DRIVE);
+        ThrowControlFailure("The drive list has no such drive.");
     }
-    SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    committed_ = index;
+    Commit(index);
 }
 
 wchar_t DriveListWin32::CommittedLetter() const {
@@ -88,15 +89,30 @@ bool DriveListWin32::OnNotify(WORD code) {
             // Browsed but not chosen: the list shows the drive it had.
             SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(committed_), 0);
             return false;
-        case CBN_SELENDOK:
-            return choice_.OnSelEndOk(Selection() != CB_ERR) && CommitSelection();
-        case CBN_SELCHANGE: {
-            const bool dropped = SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
-            return choice_.OnSelChange(dropped, Selection() != CB_ERR) && CommitSelection();
-        }
         default:
-            return false;
+            if (!TakeComboNotification(combo_, code, choice_) || Selection() == committed_) {
+                return false;  // no choice, or the same drive again
+            }
+            Commit(Selection());
+            return true;
     }
+}
+
+// Selects the entry, with its label where the drive is fixed and the entry has
+// none yet: a drive chosen in the closed list was filled without one.
+void DriveListWin32::Commit(int index) {
+    const std::wstring entry = entries_.List(index);
+    const wchar_t letter = DriveLetterOf(entry).value_or(L'\0');
+    if (entry.size() == 2 && IsFixedDrive(letter)) {
+        if (const std::wstring label = readLabel_(letter); !label.empty()) {
+            SendMessageW(combo_, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+            const std::wstring labelled = DriveDisplayText(letter, label);
+            SendMessageW(combo_, CB_INSERTSTRING, static_cast<WPARAM>(index),
+                         reinterpret_cast<LPARAM>(labelled.c_str()));
+        }
+    }
+    SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    committed_ = index;
 }
 
 int DriveListWin32::IndexOfDrive(wchar_t letter) const {
@@ -111,15 +127,6 @@ int DriveListWin32::IndexOfDrive(wchar_t letter) const {
 
 int DriveListWin32::Selection() const {
     return static_cast<int>(SendMessageW(combo_, CB_GETCURSEL, 0, 0));
-}
-
-bool DriveListWin32::CommitSelection() {
-    const int selected = Selection();
-    if (selected == committed_) {
-        return false;  // the same drive again is no change
-    }
-    committed_ = selected;
-    return true;
 }
 
 namespace {
@@ -201,7 +208,7 @@ void FolderListWin32::ShowRows(std::vector<FolderRow> rows) {
             const LRESULT index =
                 SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.text.c_str()));
             if (index == LB_ERR || index == LB_ERRSPACE) {
-                ThrowLastError("The folder list could not be filled.");
+                ThrowControlFailure("The folder list could not be filled.");
             }
             if (row.isCurrent) {
                 current = static_cast<int>(index);
@@ -241,6 +248,7 @@ void FolderListWin32::Draw(const DRAWITEMSTRUCT& item) const {
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     RECT text = item.rcItem;
+    // A third of a step before the root's text, as a list box leaves room before its own rows.
     text.left += indentStep_ / 3 + row.depth * indentStep_;
     DrawTextW(item.hDC, row.text.c_str(), static_cast<int>(row.text.size()), &text,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
@@ -291,7 +299,7 @@ void FileListWin32::Reload() {
             SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
         if (added == LB_ERR || added == LB_ERRSPACE) {
             Clear();
-            ThrowLastError("The file list could not be filled.");
+            ThrowControlFailure("The file list could not be filled.");
         }
     }
 }
@@ -299,7 +307,7 @@ void FileListWin32::Reload() {
 std::int16_t FileListWin32::ListCount() const {
     const LRESULT count = SendMessageW(list_, LB_GETCOUNT, 0, 0);
     if (count < 0 || count > std::numeric_limits<std::int16_t>::max()) {
-        ThrowLastError("The file list could not be counted.", ERROR_INVALID_INDEX);
+        ThrowControlFailure("The file list could not be counted.");
     }
     return static_cast<std::int16_t>(count);
 }

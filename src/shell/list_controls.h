@@ -16,11 +16,18 @@
 
 namespace numora {
 
-// The drive list over a drop-down list combo box.
+// A drive's volume label; empty when it has none or cannot be read.
+using VolumeLabelReader = std::function<std::wstring(wchar_t driveLetter)>;
+std::wstring ReadVolumeLabel(wchar_t driveLetter);
+
+// The drive list over a drop-down list combo box. Labels are read of fixed
+// drives only: another drive can keep the list waiting, or have the system ask
+// for a disk.
 class DriveListWin32 : public DriveList {
   public:
     // Fills the list and selects the drive of `startFolder`.
-    DriveListWin32(HWND combo, const std::wstring& startFolder);
+    DriveListWin32(HWND combo, const std::wstring& startFolder,
+                   VolumeLabelReader readLabel = ReadVolumeLabel);
 
     std::wstring Drive() const override;
     void SetDrive(const std::wstring& fullPath) override;
@@ -34,13 +41,14 @@ class DriveListWin32 : public DriveList {
     // Reads the system's drives again, keeping `keepLetter` selected when it is
     // still there; with the labels of every fixed drive, or of the kept one only.
     void Fill(wchar_t keepLetter, bool everyLabel);
+    void Commit(int index);
     wchar_t CommittedLetter() const;  // L'\0' when no drive is chosen
     int IndexOfDrive(wchar_t letter) const;
     int Selection() const;
-    bool CommitSelection();
 
     HWND combo_;
     ComboControlWin32 entries_;
+    VolumeLabelReader readLabel_;
     // Browsing the open list must not touch every drive passed on the way.
     ComboChoice choice_{DroppedListPolicy::ChooseOnClose};
     int committed_ = CB_ERR;
@@ -65,6 +73,9 @@ class FolderListWin32 : public FolderList {
     // The folder of the selected row, which a double-click or Enter opens.
     std::optional<std::wstring> SelectedRowFolder() const;
 
+    // One level of the tree, in pixels at 96 DPI.
+    static constexpr int kIndentAt96Dpi = 12;
+
     void SetRowHeight(int pixels);
     void SetIndentStep(int pixels) { indentStep_ = pixels; }
     void Draw(const DRAWITEMSTRUCT& item) const;
@@ -76,7 +87,7 @@ class FolderListWin32 : public FolderList {
     std::wstring path_;
     std::vector<FolderRow> rows_;
     std::function<void()> onChange_;
-    int indentStep_ = 12;
+    int indentStep_ = kIndentAt96Dpi;
 };
 
 // The file list over a list box, in the order the listing gives (not sorted by the box).

@@ -1,5 +1,7 @@
 #include "shell/metrics.h"
 
+#include "win32/failure.h"
+
 namespace numora {
 namespace {
 

@@ -5,23 +5,17 @@
 
 #include <windows.h>
 
-#include <cstdint>
-
 #include "shell/layouts.h"
-#include "shell/win32.h"
+#include "win32/handles.h"
 
 namespace numora {
 
 inline constexpr int kDefaultDpi = 96;
 inline constexpr int kTwipsPerInch = 1440;
 
-// Rounded the way MulDiv rounds.
-constexpr int TwipsToPixels(int twips, int dpi) {
-    const std::int64_t product = static_cast<std::int64_t>(twips) * dpi;
-    const std::int64_t half = kTwipsPerInch / 2;
-    const std::int64_t rounded =
-        product >= 0 ? (product + half) / kTwipsPerInch : -((-product + half) / kTwipsPerInch);
-    return static_cast<int>(rounded);
+// To the nearest pixel, half away from zero.
+inline int TwipsToPixels(int twips, int dpi) {
+    return MulDiv(twips, dpi, kTwipsPerInch);
 }
 
 struct PixelRect {
@@ -32,7 +26,7 @@ struct PixelRect {
 };
 
 // Edges are converted, not sizes, so controls that touch in twips touch in pixels.
-constexpr PixelRect ToPixels(const TwipsRect& rect, int dpi) {
+inline PixelRect ToPixels(const TwipsRect& rect, int dpi) {
     const int left = TwipsToPixels(rect.left, dpi);
     const int top = TwipsToPixels(rect.top, dpi);
     return {left, top, TwipsToPixels(rect.Right(), dpi) - left,

@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "win32/failure.h"
+
 namespace numora {
 namespace {
 

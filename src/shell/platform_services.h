@@ -7,9 +7,11 @@
 
 #include <string>
 
-#include "browse/controls.h"
-#include "shell/form_handlers.h"
-#include "shell/win32.h"
+#include "browse/letter_case.h"
+#include "browse/user_notice.h"
+#include "shell/instance_rule.h"
+#include "shell/mouse_pointer.h"
+#include "win32/handles.h"
 
 namespace numora {
 

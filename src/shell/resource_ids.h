@@ -3,7 +3,9 @@
 #pragma once
 
 #define IDI_NUMORA 1
+#define IDR_FORM1_MENU 2
 
+// The main window's menu items
 #define IDM_MEND 3001
 #define IDM_MVER 3002
 #define IDM_MFIL 3003

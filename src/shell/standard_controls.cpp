@@ -2,15 +2,15 @@
 
 #include <commctrl.h>
 
-#include <cstddef>
-
-#include "shell/win32.h"
+#include "win32/failure.h"
 
 namespace numora {
 
 std::wstring ReadWindowText(HWND window) {
+    // A window that has gone answers WM_GETTEXTLENGTH with 0, which would read as
+    // an empty text.
     if (IsWindow(window) == FALSE) {
-        ThrowLastError("The control no longer exists.", ERROR_INVALID_WINDOW_HANDLE);
+        ThrowControlFailure("The control no longer exists.");
     }
     const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -30,7 +30,7 @@ std::wstring ReadItemText(HWND control, UINT lengthMessage, UINT textMessage, in
                                : SendMessageW(control, textMessage, static_cast<WPARAM>(index),
                                               reinterpret_cast<LPARAM>(text.data()));
     if (copied == LB_ERR) {
-        ThrowLastError("No such entry in the list.", ERROR_INVALID_INDEX);
+        ThrowControlFailure("No such entry in the list.");
     }
     text.resize(static_cast<std::size_t>(copied));
     return text;
@@ -42,7 +42,7 @@ std::wstring TextControlWin32::Text() const {
 
 void TextControlWin32::SetText(const std::wstring& text) {
     if (SendMessageW(control_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())) == FALSE) {
-        ThrowLastError("The text could not be set.");
+        ThrowControlFailure("The text could not be set.");
     }
 }
 
@@ -53,15 +53,16 @@ std::wstring ComboControlWin32::Text() const {
 void ComboControlWin32::SetText(const std::wstring& text) {
     const LRESULT result =
         SendMessageW(combo_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    // A combo box answers its errors; a window that has gone answers 0, as success.
     if (result == CB_ERR || result == CB_ERRSPACE || IsWindow(combo_) == FALSE) {
-        ThrowLastError("The combo box's text could not be set.");
+        ThrowControlFailure("The combo box's text could not be set.");
     }
 }
 
 int ComboControlWin32::ListCount() const {
     const LRESULT count = SendMessageW(combo_, CB_GETCOUNT, 0, 0);
     if (count == CB_ERR) {
-        ThrowLastError("The combo box's list could not be counted.");
+        ThrowControlFailure("The combo box's list could not be counted.");
     }
     return static_cast<int>(count);
 }
@@ -74,14 +75,25 @@ void ComboControlWin32::AddItem(const std::wstring& item) {
     const LRESULT result =
         SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     if (result == CB_ERR || result == CB_ERRSPACE) {
-        ThrowLastError("The entry could not be added to the combo box.");
+        ThrowControlFailure("The entry could not be added to the combo box.");
     }
 }
 
-namespace {
+bool TakeComboNotification(HWND combo, WORD code, ComboChoice& choice) {
+    if (code != CBN_SELENDOK && code != CBN_SELCHANGE) {
+        return false;
+    }
+    // Served only once this action's notifications, all sent, are over.
+    PostMessageW(GetParent(combo), kComboActionHandled, static_cast<WPARAM>(GetDlgCtrlID(combo)),
+                 0);
+    const bool hasSelection = SendMessageW(combo, CB_GETCURSEL, 0, 0) != CB_ERR;
+    if (code == CBN_SELENDOK) {
+        return choice.OnSelEndOk(hasSelection);
+    }
+    return choice.OnSelChange(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != FALSE, hasSelection);
+}
 
-// The size of the structure as comctl32 5.8 knows it: accepted by every version.
-constexpr UINT kToolInfoSize = offsetof(TTTOOLINFOW, lParam) + sizeof(LPARAM);
+namespace {
 
 // Null for any other control: only a combo box answers GetComboBoxInfo.
 HWND ComboEditField(HWND control) {
@@ -121,7 +133,7 @@ void ToolTips::Relay(const MSG& message) const {
 void ToolTips::SetToolText(HWND tool, const std::wstring& text) {
     std::wstring copy = text;  // the control copies it; the API only wants a non-const pointer
     TTTOOLINFOW info{};
-    info.cbSize = kToolInfoSize;
+    info.cbSize = TTTOOLINFOW_V2_SIZE;  // the size every comctl32 version accepts
     info.uFlags = TTF_IDISHWND;
     info.hwnd = owner_;
     info.uId = reinterpret_cast<UINT_PTR>(tool);
@@ -129,7 +141,7 @@ void ToolTips::SetToolText(HWND tool, const std::wstring& text) {
     // A second tip for the same control replaces the first instead of joining it.
     SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     if (SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) == FALSE) {
-        ThrowLastError("A tooltip could not be set.");
+        ThrowControlFailure("A tooltip could not be set.");
     }
 }
 

@@ -1,5 +1,6 @@
 // The handlers' views over the standard controls: text boxes, buttons, combo
-// boxes, and the one tooltip control of a window.
+// boxes (and when their notifications amount to a choice), and the one tooltip
+// control of a window.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "browse/controls.h"
+#include "shell/combo_choice.h"
 
 namespace numora {
 
@@ -16,6 +18,14 @@ std::wstring ReadWindowText(HWND window);
 // Entry `index` of a list box or a combo box's list, read with its pair of
 // messages (LB_GETTEXTLEN and LB_GETTEXT, or the CB_ ones). Throws when there is none.
 std::wstring ReadItemText(HWND control, UINT lengthMessage, UINT textMessage, int index);
+
+// Posted to a combo box's parent behind the notifications of one user action
+// (wParam: the combo box's id); the parent hands it to that box's ComboChoice.
+inline constexpr UINT kComboActionHandled = WM_APP + 2;
+
+// Takes one notification of `combo` into `choice`: true when the notifications
+// so far amount to the user choosing an entry.
+bool TakeComboNotification(HWND combo, WORD code, ComboChoice& choice);
 
 // A text box's text or a button's caption.
 class TextControlWin32 : public TextControl {

@@ -5,28 +5,9 @@
 #include <windows.h>
 
 #include "shell/platform_services.h"
-#include "shell/win32.h"
+#include "win32/failure.h"
 
 namespace numora {
-
-// The program's own window messages, each with one meaning.
-enum ProgramMessage : UINT {
-    // To the application window: a window has closed, and its object can go
-    // once its messages are over.
-    kDiscardClosedWindows = WM_APP + 1,
-    // To the main window, posted after a combo box's notifications, so that
-    // all of one user action have arrived. wParam: the combo box's id.
-    kComboActionHandled = WM_APP + 2,
-};
-
-// The program runs while any of its windows is open; each window reports its
-// own opening and closing.
-class WindowLifetime {
-  public:
-    virtual ~WindowLifetime() = default;
-    virtual void WindowOpened() = 0;
-    virtual void WindowClosed() = 0;
-};
 
 template <typename Derived>
 class WindowBase {
@@ -94,6 +75,17 @@ class WindowBase {
 
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+
+    // Enter, which the dialog keys report as IDOK, presses the focused button.
+    // No button of the program's windows is a default button, so Enter
+    // elsewhere does nothing.
+    void PressFocusedButton() {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && GetParent(focus) == hwnd_ &&
+            (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON) != 0) {
+            SendMessageW(focus, BM_CLICK, 0, 0);
+        }
     }
 
     HWND hwnd_ = nullptr;

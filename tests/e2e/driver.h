@@ -13,7 +13,8 @@
 #include <stdexcept>
 
 #include "shell/resource_ids.h"
-#include "shell/win32.h"
+#include "win32/failure.h"
+#include "win32/handles.h"
 
 namespace numora::e2e {
 

@@ -18,7 +18,7 @@ class StartupTest : public NumoraTest {
 TEST_F(StartupTest, ShowsTheLayoutsTextsAndTheStartFolder) {
     EXPECT_EQ(TextOf(App().Form1()), kForm1Window.caption);
     for (const ControlLayout& layout : kForm1Controls) {
-        SCOPED_TRACE(::testing::PrintToString(std::wstring(layout.name)));
+        SCOPED_TRACE("control " + std::to_string(layout.id));
         if (layout.kind != ControlKind::ComboBox && layout.kind != ControlKind::DriveList) {
             EXPECT_EQ(TextOf(Control(layout.id)), layout.caption);
         }
@@ -45,7 +45,7 @@ TEST_F(StartupTest, WindowAndControlsSitWhereTheLayoutPutsThemInTheMessageFont) 
         << "an owner, hidden: no taskbar button";
 
     for (const ControlLayout& layout : kForm1Controls) {
-        SCOPED_TRACE(::testing::PrintToString(std::wstring(layout.name)));
+        SCOPED_TRACE("control " + std::to_string(layout.id));
         RECT rect = ScreenRectOf(Control(layout.id));
         OffsetRect(&rect, -client.left, -client.top);
         const RECT expected{Pixels(layout.rect.left), Pixels(layout.rect.top),
@@ -110,13 +110,10 @@ TEST_F(StartupTest, RestingOnEachOfTheFiveControlsShowsItsTip) {
         return tip == nullptr ? L"" : TextOf(tip);
     };
     for (const ToolTipText& tip : kForm1ToolTips) {
-        SCOPED_TRACE(::testing::PrintToString(std::wstring(tip.control)));
-        const auto layout =
-            std::find_if(kForm1Controls.begin(), kForm1Controls.end(),
-                         [&](auto& control) { return control.name == tip.control; });
+        SCOPED_TRACE("control " + std::to_string(static_cast<int>(tip.control)));
         MoveMouse({0, 0});
         WaitUntil([&] { return shownTip().empty(); }, "no tip was shown");
-        const POINT centre = CentreOf(ScreenRectOf(Control(layout->id)));
+        const POINT centre = CentreOf(ScreenRectOf(Control(static_cast<int>(tip.control))));
         MoveMouse({centre.x - 1, centre.y});
         MoveMouse(centre);
         EXPECT_TRUE(Becomes(shownTip, std::wstring(tip.text)));

@@ -7,7 +7,9 @@
 #include <system_error>
 
 #include "browse/controls.h"
-#include "shell/form_handlers.h"
+#include "browse/user_notice.h"
+#include "shell/form_views.h"
+#include "shell/instance_rule.h"
 
 namespace numora::fakes {
 
@@ -93,13 +95,27 @@ struct FakeFileList : FileList {
     bool failCount = false;
 };
 
-// The whole window, with the handlers' view of it.
-struct FakeForm1 : MainWindowView, InstanceRule, UserNotice {
+// The whole window, as the handlers see it.
+struct FakeForm1 : Form1View, InstanceRule, UserNotice {
+    DriveList& Drive1() override { return lists; }
+    FolderList& Dir1() override { return lists; }
+    FileList& File1() override { return file1; }
+    TextControl& Text1() override { return text1; }
+    TextControl& Text2() override { return text2; }
+    ComboControl& Combo1() override { return combo1; }
+    ComboControl& Combo2() override { return combo2; }
+    TextControl& Command2() override { return command2; }
+    UserNotice& Notice() override { return *this; }
     void SetOuterWidthTwips(int twips) override {
         log.push_back(L"Width=" + std::to_wstring(twips));
     }
-    void SetToolTip(const std::wstring& control, const std::wstring& text) override {
-        log.push_back(control + L".Tip=" + text);
+    void SetToolTip(Form1Control control, const std::wstring& text) override {
+        const std::map<Form1Control, std::wstring> names{{Form1Control::Text1, L"Text1"},
+                                                         {Form1Control::Combo1, L"Combo1"},
+                                                         {Form1Control::Combo2, L"Combo2"},
+                                                         {Form1Control::Command1, L"Command1"},
+                                                         {Form1Control::Command2, L"Command2"}};
+        log.push_back(names.at(control) + L".Tip=" + text);
     }
     void SetMousePointer(MousePointer pointer) override {
         log.push_back(L"MousePointer=" + std::to_wstring(static_cast<int>(pointer)));
@@ -116,11 +132,8 @@ struct FakeForm1 : MainWindowView, InstanceRule, UserNotice {
     bool earlierInstance = false;
     FakeDriveAndFolderLists lists{log};
     FakeFileList file1{log, lists};
-    FakeText text1{log, L"Text1"}, text2{log, L"Text2"}, command1{log, L"Command1"},
-        command2{log, L"Command2", L"A"};
+    FakeText text1{log, L"Text1"}, text2{log, L"Text2"}, command2{log, L"Command2", L"A"};
     FakeCombo combo1{log, L"Combo1"}, combo2{log, L"Combo2"};
-    Form1Controls view{lists,  lists,    file1,    text1, text2, combo1,
-                       combo2, command1, command2, *this, *this};
 };
 
 }  // namespace numora::fakes

@@ -13,7 +13,6 @@
 #include "shell/metrics.h"
 #include "shell/platform_services.h"
 #include "shell/standard_controls.h"
-#include "shell/window_base.h"
 #include "support/temp_folder.h"
 
 namespace numora {
@@ -52,10 +51,9 @@ class AdaptersTest : public ::testing::Test {
         onActionHandled = nullptr;
     }
 
-    HWND Create(std::wstring_view name) {
-        const auto layout = std::find_if(kForm1Controls.begin(), kForm1Controls.end(),
-                                         [&](auto& c) { return c.name == name; });
-        return CreateLayoutControl(parent_, *layout, 96, font_.get(), &fit_);
+    HWND Create(Form1Control control) {
+        return CreateLayoutControl(parent_, LayoutOf(kForm1Controls, control), 96, font_.get(),
+                                   &fit_);
     }
 
     HWND parent_ = CreateWindowExW(0, L"NumoraAdaptersTest", L"", WS_OVERLAPPEDWINDOW, 0, 0, 800,
@@ -64,39 +62,24 @@ class AdaptersTest : public ::testing::Test {
     ComboFieldFit fit_;
 };
 
-TEST_F(AdaptersTest, TheMenuBarIsBuiltFromItsTable) {
-    const UniqueMenu bar = BuildMenuBar(kForm1Menu);
-    std::vector<std::wstring> items;
-    for (int top = 0; top < GetMenuItemCount(bar.get()); ++top) {
-        const HMENU submenu = GetSubMenu(bar.get(), top);
-        for (int item = -1; item < GetMenuItemCount(submenu); ++item) {
-            wchar_t text[64] = {};
-            GetMenuStringW(item < 0 ? bar.get() : submenu, item < 0 ? top : item, text, 64,
-                           MF_BYPOSITION);
-            items.push_back(text + std::to_wstring(item < 0 ? 0 : GetMenuItemID(submenu, item)));
-        }
-    }
-    EXPECT_EQ(items,
-              (std::vector<std::wstring>{L"ファイル0", L"終了3001", L"ヘルプ0",
-                                         L"バージョン情報3002", L"0", L"Numoraについて3003"}));
-}
-
 // The drive list as the user works it with the keys: each arrow key on the
 // closed list changes the drive once; the open list is only browsed until it
-// closes on an entry; Escape, opening it, and the program's own write change nothing.
+// closes on an entry; Escape, opening it, and the program's own write change
+// nothing. A fixed drive shows its label however it was chosen; no other
+// drive's label is asked for.
 TEST_F(AdaptersTest, TheDriveListChangesOnlyWhenTheUserChoosesADrive) {
     ShowWindow(parent_, SW_SHOWNOACTIVATE);  // a hidden combo box does not open its list
-    HWND combo = Create(L"Drive1");
-    DriveListWin32 drive1(combo, L"c:\\windows");
+    HWND combo = Create(Form1Control::Drive1);
+    std::wstring asked;  // the drives whose labels were read
+    DriveListWin32 drive1(combo, L"c:\\windows", [&](wchar_t letter) {
+        asked += letter;
+        return std::wstring(L"DISK-") + letter;
+    });
     const auto count = [&] { return SendMessageW(combo, CB_GETCOUNT, 0, 0); };
     const LRESULT drives = count();
     ASSERT_GE(drives, 3) << "the prefix has c:, r: and z:";
     int changes = 0;
-    onNotify = [&](WORD code) {
-        if (code == CBN_SELENDOK || code == CBN_SELCHANGE)
-            PostMessageW(parent_, kComboActionHandled, 0, 0);
-        changes += drive1.OnNotify(code);
-    };
+    onNotify = [&](WORD code) { changes += drive1.OnNotify(code); };
     onActionHandled = [&] { drive1.OnActionHandled(); };
     const auto press = [&](WPARAM key) {
         SendMessageW(combo, WM_KEYDOWN, key, 0);
@@ -116,6 +99,7 @@ TEST_F(AdaptersTest, TheDriveListChangesOnlyWhenTheUserChoosesADrive) {
     press(VK_DOWN);
     EXPECT_EQ(shown(), std::pair(1, LRESULT{1}));
     press(VK_DOWN);
+    EXPECT_EQ(drive1.Drive(), L"z: [DISK-z]");
     press(VK_UP);
     EXPECT_EQ(shown(), std::pair(3, LRESULT{1}));
 
@@ -130,6 +114,7 @@ TEST_F(AdaptersTest, TheDriveListChangesOnlyWhenTheUserChoosesADrive) {
     press(VK_RETURN);
     EXPECT_EQ(shown(), std::pair(4, LRESULT{0})) << "closed on an entry";
     EXPECT_EQ(count(), drives) << "each opening reads the drives afresh";
+    EXPECT_EQ(asked.find(L'r'), std::wstring::npos) << "r: is not a fixed drive";
 
     notifications.clear();
     drive1.SetDrive(L"z:\\");
@@ -176,7 +161,7 @@ std::pair<int, std::set<COLORREF>> DrawnRow(const FolderListWin32& dir1, HWND li
 TEST_F(AdaptersTest, TheFolderListNotifiesEveryChangeAndDrawsItsRowsAsATree) {
     const test_support::TempFolder folder;
     const std::wstring later = folder.FullName(L"later");
-    HWND list = Create(L"Dir1");
+    HWND list = Create(Form1Control::Dir1);
     FolderListWin32 dir1(list, later);  // not there yet: no rows
     int changes = 0;
     dir1.SetChangeCallback([&] { ++changes; });
@@ -202,7 +187,7 @@ TEST_F(AdaptersTest, TheFolderListNotifiesEveryChangeAndDrawsItsRowsAsATree) {
 TEST_F(AdaptersTest, AnUnreadableFolderEmptiesTheFileListAndRedrawsIt) {
     const test_support::TempFolder folder;
     folder.AddFile(L"a.jpg");
-    HWND list = Create(L"File1");
+    HWND list = Create(Form1Control::File1);
     FileListWin32 file1(list, L"*.jpg");
     file1.SetPath(folder.Path());
     EXPECT_EQ(file1.ListCount() == 1 ? file1.List(0) : L"", L"a.jpg");

@@ -13,7 +13,7 @@ class FormHandlersTest : public ::testing::Test, protected fakes::FakeForm1 {
   protected:
     FormHandlersTest() { lists.folders[L"c:\\photos"] = {L"a.jpg", L"b.jpeg"}; }
     RenamingRunResult Run() {
-        return Command1_Click(view, [&](const std::wstring& from, const std::wstring& to) {
+        return Command1_Click(*this, [&](const std::wstring& from, const std::wstring& to) {
             renames.emplace_back(from, to);
             return RenameOutcome{true, 0};
         });
@@ -22,7 +22,7 @@ class FormHandlersTest : public ::testing::Test, protected fakes::FakeForm1 {
 };
 
 TEST_F(FormHandlersTest, LoadSetsTheStartStateInOrder) {
-    EXPECT_EQ(Form_Load(view, *this), LoadOutcome::ShowWindow);
+    EXPECT_EQ(Form_Load(*this, *this), LoadOutcome::ShowWindow);
     EXPECT_EQ(log, (Log{L"Width=5670", L"Text1.Tip=基本となるファイル名を入力してね",
                         L"Combo1.Tip=拡張子フィルタ\u3000直接入力も可能",
                         L"Combo2.Tip=使用桁数を設定します", L"Command1.Tip=連番化を実行",
@@ -35,9 +35,9 @@ TEST_F(FormHandlersTest, LoadSetsTheStartStateInOrder) {
 
 TEST_F(FormHandlersTest, AnEarlierInstanceOrAnUnreadyDriveEndsTheLoadBeforeTheLists) {
     lists.drive = L"r:";
-    EXPECT_EQ(Form_Load(view, *this), LoadOutcome::ShowWindow) << "silently, in the state reached";
+    EXPECT_EQ(Form_Load(*this, *this), LoadOutcome::ShowWindow) << "silently, in the state reached";
     earlierInstance = true;
-    EXPECT_EQ(Form_Load(view, *this), LoadOutcome::EndProgram);
+    EXPECT_EQ(Form_Load(*this, *this), LoadOutcome::EndProgram);
     EXPECT_EQ(log.back(), L"earlier instance?");
     EXPECT_TRUE(combo1.items.empty() && combo2.items.empty());
 }

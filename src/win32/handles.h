@@ -1,19 +1,13 @@
-// Small Win32 helpers shared by the Win32 layers: owning handles (none of them can
-// be copied), scoped guards, and the failure of a Win32 call.
+// The one set of owners of Win32 handles (none of them can be copied) and the
+// scoped guards that put temporary state back on every way out.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
-#include <system_error>
 #include <type_traits>
 
 namespace numora {
-
-// A failed Win32 call, with the system's error code.
-[[noreturn]] inline void ThrowLastError(const char* what, DWORD error = GetLastError()) {
-    throw std::system_error(static_cast<int>(error), std::system_category(), what);
-}
 
 struct FontDeleter {
     void operator()(HFONT font) const noexcept { DeleteObject(font); }
@@ -34,6 +28,11 @@ struct KernelHandleDeleter {
     void operator()(HANDLE handle) const noexcept { CloseHandle(handle); }
 };
 using UniqueKernelHandle = std::unique_ptr<void, KernelHandleDeleter>;
+
+struct FindHandleCloser {
+    void operator()(HANDLE handle) const noexcept { FindClose(handle); }
+};
+using UniqueFindHandle = std::unique_ptr<void, FindHandleCloser>;
 
 // A window's device context for the length of a scope.
 class WindowDc {

@@ -1,4 +1,4 @@
-#include "rename/move_file_renamer.h"
+#include "rename/rename_file_win32.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@ namespace numora {
 
 // No look at the target beforehand: the failure of MoveFileW already tells,
 // and a second look doubles the cost of every rename under Wine.
-RenameOutcome MoveFileRename(const std::wstring& oldName, const std::wstring& newName) {
+RenameOutcome RenameFileWin32(const std::wstring& oldName, const std::wstring& newName) {
     if (MoveFileW(oldName.c_str(), newName.c_str()) != 0) {
         return {true, 0};
     }
