@@ -10,6 +10,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/${NUMORA_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # ctest runs the cross-built tests under the Wine that scripts/lib/wine-env.sh
 # puts first on PATH: the 32-bit one, or the 64-bit one where 32-bit code cannot run.

@@ -1,5 +1,6 @@
-# GoogleTest from the source that Debian ships, built for whichever target this is.
-# Under a cross build CMAKE_CROSSCOMPILING_EMULATOR (Wine) runs every test.
+# GoogleTest as CMake finds it for this target, else built from its source
+# (Debian's googletest package, or NUMORA_GOOGLETEST_SOURCE). Under a cross build
+# CMAKE_CROSSCOMPILING_EMULATOR (Wine) runs every test.
 include(CTest)
 if(NOT BUILD_TESTING)
   function(numora_add_test)
@@ -7,8 +8,13 @@ if(NOT BUILD_TESTING)
   return()
 endif()
 
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+find_package(GTest CONFIG QUIET)
+if(NOT TARGET GTest::gtest_main)
+  set(NUMORA_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's source tree")
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${NUMORA_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL
+                   SYSTEM)
+endif()
 
 # numora_add_test(NAME SOURCES ... [WIN32_SOURCES ...] LIBRARIES ... [WIN32_LIBRARIES ...]):
 # one test program, one ctest entry; the WIN32_ parts join it in the Windows builds.
@@ -19,7 +25,8 @@ function(numora_add_test name)
     unset(ARG_WIN32_LIBRARIES)
   endif()
   add_executable(${name} ${ARG_SOURCES} ${ARG_WIN32_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} ${ARG_WIN32_LIBRARIES} gtest_main numora_options)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} ${ARG_WIN32_LIBRARIES} GTest::gtest_main
+                        numora_options)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
 endfunction()

@@ -22,9 +22,9 @@ if(WIN32)
   # resources; it stays clear of the C++ warning flags, which windres rejects.
   add_library(numora_resources OBJECT "${NUMORA_RESOURCES_DIR}/numora.rc")
   target_include_directories(numora_resources PRIVATE
-    "${NUMORA_RESOURCES_DIR}/../src" "${NUMORA_RESOURCES_DIR}" "${NUMORA_RESOURCES_BINARY_DIR}")
+    "${PROJECT_SOURCE_DIR}/src" "${NUMORA_RESOURCES_DIR}" "${NUMORA_RESOURCES_BINARY_DIR}")
   set_source_files_properties("${NUMORA_RESOURCES_DIR}/numora.rc" PROPERTIES OBJECT_DEPENDS
-    "${NUMORA_RESOURCES_DIR}/numora.ico;${NUMORA_RESOURCES_BINARY_DIR}/numora.manifest;${NUMORA_RESOURCES_DIR}/../src/shell/resource_ids.h")
+    "${NUMORA_RESOURCES_DIR}/numora.ico;${NUMORA_RESOURCES_BINARY_DIR}/numora.manifest;${PROJECT_SOURCE_DIR}/src/shell/resource_ids.h")
 endif()
 
 function(numora_add_resources target)

@@ -1,6 +1,9 @@
 # Sourced by the scripts: configures and builds one CMake preset, and says what
 # failed and what to do when it cannot.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+# As many compilers at once as the machine has cores, unless told otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+
 numora_build() {
     local preset=$1
     shift

@@ -5,6 +5,7 @@
 
 namespace numora {
 
+// The last entry, "∀" (for all), lists every file of the folder.
 const std::vector<std::wstring>& ExtensionEntries() {
     static const std::vector<std::wstring> entries{L"jpg", L"gif", L"bmp", L"ico",
                                                    L"txt", L"rm",  L"ram", L"mpg",

@@ -45,6 +45,7 @@ template <typename Visit>
 void ForEachEntry(const std::wstring& folder, Visit visit) {
     const UniqueKernelHandle handle = OpenFolder(folder);
     constexpr std::size_t kBatchBytes = 64 * 1024;
+    // Of 64-bit words: the entries hold 64-bit fields and must lie on 8-byte boundaries.
     const auto batch = std::make_unique<std::uint64_t[]>(kBatchBytes / sizeof(std::uint64_t));
     std::wstring name;
     while (::GetFileInformationByHandleEx(handle.get(), FileFullDirectoryInfo, batch.get(),

@@ -22,7 +22,10 @@ std::wstring_view Separator(const std::wstring& folderPath) {
     return isRootText ? L"" : L"\\";
 }
 
-constexpr std::int16_t kLastIndex = std::numeric_limits<std::int16_t>::max();
+// The list's count and the run's index are signed 16-bit numbers: stepping the
+// index past file 32767 overflows, which ends the run just as the end of the
+// list does. A longer list (which the list control never hands over) ends there.
+constexpr std::size_t kMaxFiles = std::numeric_limits<std::int16_t>::max();
 
 }  // namespace
 
@@ -33,21 +36,16 @@ RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& r
     }
     result.ExitKind = RunExit::Finished;
 
-    // The list's count is a signed 16-bit number; a longer list (which the list
-    // control never hands over) is cut at the last index the count can hold.
-    const std::int16_t count = input.FileNames.size() > static_cast<std::size_t>(kLastIndex)
-                                   ? kLastIndex
-                                   : static_cast<std::int16_t>(input.FileNames.size());
-
+    const std::size_t count = std::min(input.FileNames.size(), kMaxFiles);
     const std::wstring_view separator = Separator(input.FolderPath);
     std::wstring counter = L"0";
     std::wstring padding;
-    for (std::int16_t i = 1; i <= count;) {
+    for (std::size_t index = 0; index < count; ++index) {
         counter = NextCounterText(counter);
         padding = ZeroPadding(input.DigitChoiceText, input.DigitChoiceEntries, counter, padding);
 
         std::wstring oldName = input.FolderPath;
-        oldName.append(separator).append(input.FileNames[static_cast<std::size_t>(i - 1)]);
+        oldName.append(separator).append(input.FileNames[index]);
         std::wstring newName = input.FolderPath;
         newName.append(separator)
             .append(input.BaseName)
@@ -61,19 +59,12 @@ RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& r
         if (newName != oldName) {
             const RenameOutcome outcome = renameFile(oldName, newName);
             if (!outcome.succeeded) {
-                result.StoppedAt = static_cast<std::int16_t>(i - 1);
+                result.StoppedAt = static_cast<std::int16_t>(index);
                 result.ErrorCode = outcome.errorCode;
                 result.CounterText = counter;
                 return result;
             }
         }
-
-        // Stepping the 16-bit index past its largest value overflows, which
-        // ends the run just as reaching the end of the list does.
-        if (i == kLastIndex) {
-            break;
-        }
-        ++i;
     }
     result.CounterText = counter;
     return result;
