@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "program_process.h"
 #include "shell/resource_ids.h"
+#include "support/bench_folders.h"
 #include "support/bench_stats.h"
-#include "support/process_control.h"
 
 using namespace numora::bench;
 
@@ -22,14 +23,15 @@ namespace {
 double SecondsToVisibleWindow(const std::wstring& exe, const wchar_t* className,
                               const std::wstring& folder) {
     const auto start = Clock::now();
-    ChildProcess child(exe, folder);
-    HWND window = WaitForVisibleWindow(child.Id(), className, 30000);
+    const numora::tools::ProgramProcess program(exe, folder);
+    HWND window = numora::tools::WaitForVisibleWindow(program.Id(), className, 30000);
     const double seconds = SecondsSince(start);
     if (window == nullptr) {
         std::fprintf(stderr, "no window shown\n");
         std::exit(1);
     }
-    if (!child.CloseAndWait(window, 10000)) {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    if (!program.Ended(10000)) {
         std::fprintf(stderr, "the program did not end when closed\n");
         std::exit(1);
     }

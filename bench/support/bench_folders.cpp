@@ -2,29 +2,54 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <memory>
 
 #include "browse/folder_path.h"
-#include "browse/listing.h"
-#include "support/bench_stats.h"
 #include "win32/handles.h"
 
 namespace numora::bench {
-namespace {
 
-// Mixed prefixes, letter case and extensions, so that matching and the
-// natural sort have real work.
-std::wstring BenchFileName(int number) {
-    static const wchar_t* const kPrefixes[] = {L"IMG_", L"img_", L"写真"};
-    return kPrefixes[number % 3] + std::to_wstring(number) + (number % 4 == 0 ? L".jpeg" : L".JPG");
+std::wstring BigFolder(const std::wstring& work) {
+    const std::wstring folder = JoinFolder(NormalizeFolderPath(work), L"listing-32767");
+    if (BareFindLoop(folder) != static_cast<std::size_t>(kBigFolderFiles) + 2) {
+        std::fprintf(stderr, "%ls does not hold %d files: run scripts/bench, which makes them\n",
+                     folder.c_str(), kBigFolderFiles);
+        return L"";
+    }
+    return folder;
 }
 
-}  // namespace
+std::size_t BareBatchRead(const std::wstring& folder) {
+    const UniqueKernelHandle handle(CreateFileW(
+        folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (handle.get() == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    constexpr std::size_t kBatchBytes = 64 * 1024;
+    const auto batch = std::make_unique<std::uint64_t[]>(kBatchBytes / sizeof(std::uint64_t));
+    std::size_t count = 0;
+    while (GetFileInformationByHandleEx(handle.get(), FileFullDirectoryInfo, batch.get(),
+                                        kBatchBytes)) {
+        const auto* bytes = reinterpret_cast<const char*>(batch.get());
+        for (;;) {
+            ++count;
+            const auto* entry = reinterpret_cast<const FILE_FULL_DIR_INFO*>(bytes);
+            if (entry->NextEntryOffset == 0) {
+                break;
+            }
+            bytes += entry->NextEntryOffset;
+        }
+    }
+    return count;
+}
 
-std::size_t BareEnumeration(const std::wstring& folder) {
+std::size_t BareFindLoop(const std::wstring& folder) {
     WIN32_FIND_DATAW data{};
-    HANDLE first = ::FindFirstFileExW(JoinFolder(folder, L"*").c_str(), FindExInfoBasic, &data,
-                                      FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    HANDLE first = FindFirstFileExW(JoinFolder(folder, L"*").c_str(), FindExInfoBasic, &data,
+                                    FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (first == INVALID_HANDLE_VALUE) {
         return 0;
     }
@@ -32,31 +57,15 @@ std::size_t BareEnumeration(const std::wstring& folder) {
     std::size_t count = 0;
     do {
         ++count;
-    } while (::FindNextFileW(find.get(), &data));
+    } while (FindNextFileW(find.get(), &data));
     return count;
 }
 
-std::wstring PrepareBigFolder(const std::wstring& work) {
-    const std::wstring folder = JoinFolder(NormalizeFolderPath(work), L"listing-32767");
-    ::CreateDirectoryW(folder.c_str(), nullptr);
-    if (BareEnumeration(folder) == static_cast<std::size_t>(kBigFolderFiles) + 2) {
-        return folder;
-    }
-    std::printf("creating %d files...\n", kBigFolderFiles);
-    const auto start = Clock::now();
-    for (int number = 1; number <= kBigFolderFiles; ++number) {
-        const std::wstring path = JoinFolder(folder, BenchFileName(number));
-        HANDLE created = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (created == INVALID_HANDLE_VALUE) {
-            if (::GetLastError() == ERROR_FILE_EXISTS) continue;
-            std::fprintf(stderr, "cannot create file %d: error %lu\n", number, ::GetLastError());
-            return L"";
-        }
-        ::CloseHandle(created);
-    }
-    std::printf("created in %.1f s\n", SecondsSince(start));
-    return folder;
+std::wstring OwnFolder() {
+    wchar_t path[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring exe(path);
+    return exe.substr(0, exe.rfind(L'\\') + 1);
 }
 
 }  // namespace numora::bench

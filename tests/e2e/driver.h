@@ -12,8 +12,8 @@
 #include <functional>
 #include <stdexcept>
 
+#include "program_process.h"
 #include "shell/resource_ids.h"
-#include "win32/failure.h"
 #include "win32/handles.h"
 
 namespace numora::e2e {
@@ -87,26 +87,8 @@ inline std::vector<std::wstring> ItemsOf(HWND list) {
     return items;
 }
 
-using WindowSearch = std::tuple<DWORD, const wchar_t*, std::vector<HWND>>;  // process, class, found
-inline BOOL CALLBACK CollectWindow(HWND window, LPARAM search) {
-    auto& [processId, className, found] = *reinterpret_cast<WindowSearch*>(search);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == processId && ClassOf(window) == className) found.push_back(window);
-    return TRUE;
-}
-// The top-level windows of a process, of one class; the first visible one.
-inline std::vector<HWND> WindowsOf(DWORD processId, const wchar_t* className) {
-    WindowSearch search{processId, className, {}};
-    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-    return std::get<2>(search);
-}
-inline HWND VisibleWindow(DWORD processId, const wchar_t* className) {
-    for (HWND window : WindowsOf(processId, className)) {
-        if (IsWindowVisible(window)) return window;
-    }
-    return nullptr;
-}
+using tools::VisibleWindow;
+using tools::WindowsOf;
 
 inline RECT ScreenRectOf(HWND window) {
     RECT rect{};
@@ -259,79 +241,42 @@ inline void PressOk(const MessageBoxView& box) {
     WaitUntil([&] { return !IsWindow(box.window); }, "the message box closed");
 }
 
-// In a job that ends with the test: under Wine the program holds the test
-// runner's output open, and one left behind by a test that died would keep the
-// runner waiting.
-inline UniqueKernelHandle StartNumoraExe(const std::wstring& workingFolder, DWORD& processId) {
-    static const HANDLE job = [] {
-        const HANDLE created = CreateJobObjectW(nullptr, nullptr);
-        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-        SetInformationJobObject(created, JobObjectExtendedLimitInformation, &limits,
-                                sizeof(limits));
-        return created;
-    }();
-    const auto exe = std::filesystem::path(L"Z:" NUMORA_E2E_EXE).make_preferred().wstring();
-    std::wstring commandLine = L"\"" + exe + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                        nullptr, workingFolder.c_str(), &startup, &started)) {
-        Fail("numora.exe could not be started");
-    }
-    AssignProcessToJobObject(job, started.hProcess);
-    ResumeThread(started.hThread);
-    CloseHandle(started.hThread);
-    processId = started.dwProcessId;
-    return UniqueKernelHandle(started.hProcess);
+inline std::wstring NumoraExe() {
+    return std::filesystem::path(L"Z:" NUMORA_E2E_EXE).make_preferred().wstring();
 }
 
 // Starts numora.exe and tells whether it ended without ever showing its main window.
 inline bool EndsWithoutAWindow(const std::wstring& workingFolder) {
-    DWORD processId = 0;
-    const UniqueKernelHandle process = StartNumoraExe(workingFolder, processId);
+    const tools::ProgramProcess program(NumoraExe(), workingFolder);
     bool shown = false;
-    const bool ended = PollUntil([&] {
-        shown = shown || VisibleWindow(processId, NUMORA_FORM1_CLASS) != nullptr;
-        return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0;
-    });
-    if (!ended) TerminateProcess(process.get(), 1);
-    return ended && !shown;
+    return PollUntil([&] {
+               shown = shown || VisibleWindow(program.Id(), NUMORA_FORM1_CLASS) != nullptr;
+               return program.Ended(0);
+           }) &&
+           !shown;
 }
 
 // One running numora.exe. The program allows one instance, so the destructor
 // always ends it.
 class Numora {
   public:
-    explicit Numora(const std::wstring& workingFolder)
-        : process_(StartNumoraExe(workingFolder, processId_)) {
+    explicit Numora(const std::wstring& workingFolder) : process_(NumoraExe(), workingFolder) {
         PollUntil([&] {
-            return (form1_ = VisibleWindow(processId_, NUMORA_FORM1_CLASS)) || Ended(kNoWait);
+            return (form1_ = VisibleWindow(ProcessId(), NUMORA_FORM1_CLASS)) || Ended(kNoWait);
         });
-        if (form1_ == nullptr) {
-            TerminateProcess(process_.get(), 1);
-            Fail("numora.exe showed no main window");
-        }
+        if (form1_ == nullptr) Fail("numora.exe showed no main window");
     }
-    ~Numora() {  // nothing of a test's is left unsaved in it
-        TerminateProcess(process_.get(), 1);
-        WaitForSingleObject(process_.get(), 10000);
-    }
-    Numora(const Numora&) = delete;
-    Numora& operator=(const Numora&) = delete;
 
     HWND Form1() const { return form1_; }
-    DWORD ProcessId() const { return processId_; }
+    DWORD ProcessId() const { return process_.Id(); }
     HWND Control(int id) const {
         HWND control = GetDlgItem(form1_, id);
         return control != nullptr ? control
                                   : throw std::runtime_error("no control " + std::to_string(id));
     }
-    std::vector<HWND> AboutWindows() const { return WindowsOf(processId_, NUMORA_FORM2_CLASS); }
+    std::vector<HWND> AboutWindows() const { return WindowsOf(ProcessId(), NUMORA_FORM2_CLASS); }
     bool Ended(std::chrono::milliseconds timeout = kTimeout) const {
-        return WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) ==
-               WAIT_OBJECT_0;
+        return process_.Ended(static_cast<DWORD>(timeout.count()));
     }
     HWND Focus() const {
         GUITHREADINFO info{};
@@ -364,7 +309,7 @@ class Numora {
         const RECT box = ScreenRectOf(Control(comboId));
         Click({box.right - 6, (box.top + box.bottom) / 2});  // the drop-down button
         HWND list = nullptr;
-        WaitUntil([&] { return (list = VisibleWindow(processId_, L"ComboLBox")) != nullptr; },
+        WaitUntil([&] { return (list = VisibleWindow(ProcessId(), L"ComboLBox")) != nullptr; },
                   "the drop-down list opened");
         const auto items = ItemsOf(list);
         const auto found = std::find_if(items.begin(), items.end(), [&](const std::wstring& item) {
@@ -416,8 +361,7 @@ class Numora {
         WaitUntil([&] { return Focus() == target; }, "a click focused the control");
     }
 
-    DWORD processId_ = 0;  // before process_, which the constructor fills in with it
-    UniqueKernelHandle process_;
+    tools::ProgramProcess process_;  // ends the program with the test: it allows one instance
     HWND form1_ = nullptr;
 };
 

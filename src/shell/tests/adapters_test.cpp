@@ -105,6 +105,10 @@ TEST_F(AdaptersTest, TheDriveListChangesOnlyWhenTheUserChoosesADrive) {
 
     SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
     ASSERT_TRUE(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0));
+    for (int index = 0; index < count(); ++index) {  // the open list: every fixed drive's label
+        const std::wstring entry = ReadItemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
+        EXPECT_EQ(entry.size() > 2, entry[0] != L'r') << ::testing::PrintToString(entry);
+    }
     press(VK_DOWN);
     press(VK_ESCAPE);
     EXPECT_EQ(shown(), std::pair(3, LRESULT{1})) << "browsed, then Escape";
@@ -223,7 +227,9 @@ TEST_F(AdaptersTest, ThePointerIsTheWindowsOwnOnlyWhileARunIsBusy) {
     MousePointerShape pointer;
     pointer.Set(MousePointer::ArrowHourglass);
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_APPSTARTING));
+    SetCursor(LoadCursorW(nullptr, IDC_IBEAM));  // as a text box sets its own
     EXPECT_TRUE(pointer.ApplyOnSetCursor());
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_APPSTARTING));
     pointer.Set(MousePointer::Default);
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
     EXPECT_FALSE(pointer.ApplyOnSetCursor());

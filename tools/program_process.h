@@ -1,0 +1,42 @@
+// Starting a program and finding its windows from another process: shared by
+// the end-to-end tests, the benchmarks and the run script's wait.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "win32/handles.h"
+
+namespace numora::tools {
+
+// A started program. It runs in a job that ends it with this object, or with
+// the process that started it should that die first: under Wine a program
+// left behind keeps its starter's output open.
+class ProgramProcess {
+  public:
+    ProgramProcess(const std::wstring& exe, const std::wstring& workingFolder);
+    ~ProgramProcess();
+    ProgramProcess(const ProgramProcess&) = delete;
+    ProgramProcess& operator=(const ProgramProcess&) = delete;
+
+    DWORD Id() const { return id_; }
+    // Whether it has ended, waiting up to `milliseconds`.
+    bool Ended(DWORD milliseconds) const;
+
+  private:
+    DWORD id_ = 0;
+    UniqueKernelHandle process_;
+};
+
+// The top-level windows of one class of a process (of any process: 0).
+std::vector<HWND> WindowsOf(DWORD processId, const wchar_t* className);
+
+// The first visible one, or null.
+HWND VisibleWindow(DWORD processId, const wchar_t* className);
+
+// Looks every millisecond until one is visible; null when none is within `milliseconds`.
+HWND WaitForVisibleWindow(DWORD processId, const wchar_t* className, DWORD milliseconds);
+
+}  // namespace numora::tools
