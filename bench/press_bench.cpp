@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "program_process.h"
+#include "program_control.h"
 #include "shell/resource_ids.h"
 #include "support/bench_folders.h"
 #include "support/bench_stats.h"
@@ -44,12 +44,6 @@ double BareRenames(const std::wstring& folder, const std::wstring& from, const s
     return SecondsSince(start);
 }
 
-std::wstring Text(HWND control) {
-    wchar_t buffer[256]{};
-    SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer));
-    return buffer;
-}
-
 double PressInProgram(const std::wstring& numora, const std::wstring& folder,
                       const std::wstring& newBase) {
     const numora::tools::ProgramProcess program(numora, folder);
@@ -72,7 +66,7 @@ double PressInProgram(const std::wstring& numora, const std::wstring& folder,
     SendMessageW(form, WM_COMMAND, MAKEWPARAM(IDC_COMMAND1, BN_CLICKED),
                  reinterpret_cast<LPARAM>(runButton));
     const double seconds = SecondsSince(start);
-    if (Text(GetDlgItem(form, IDC_TEXT2)) != std::to_wstring(kFiles)) {
+    if (numora::tools::TextOf(GetDlgItem(form, IDC_TEXT2)) != std::to_wstring(kFiles)) {
         std::fprintf(stderr, "the run did not reach file %d\n", kFiles);
         std::exit(1);
     }

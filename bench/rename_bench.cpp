@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -12,7 +13,7 @@
 #include "rename/renaming_run.h"
 #include "rename/sequence_number.h"
 #include "support/bench_stats.h"
-#include "win32/handles.h"
+#include "temp_folder.h"
 
 using namespace numora::bench;
 
@@ -27,41 +28,6 @@ std::wstring Numbered(const wchar_t* base, int number, int width) {
                   L'0');
     return base + digits + L".dat";
 }
-
-// Deletes the folder and the files the benchmark made in it, on every way out.
-class BenchFolder {
-  public:
-    BenchFolder(const std::wstring& path, int files) : path_(path) {
-        if (CreateDirectoryW(path_.c_str(), nullptr) == 0) {
-            throw std::runtime_error("cannot create the benchmark folder");
-        }
-        for (int number = 1; number <= files; ++number) {
-            const HANDLE file =
-                CreateFileW((path_ + L"\\" + Numbered(L"src", number, 5)).c_str(), GENERIC_WRITE, 0,
-                            nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-            if (file == INVALID_HANDLE_VALUE) {
-                throw std::runtime_error("cannot create a benchmark file");
-            }
-            const numora::UniqueKernelHandle closer(file);
-        }
-    }
-    ~BenchFolder() {
-        for (int number = 1; number <= 99999; ++number) {
-            if (DeleteFileW((path_ + L"\\" + Numbered(L"src", number, 5)).c_str()) == 0 &&
-                DeleteFileW((path_ + L"\\" + Numbered(L"run", number, 6)).c_str()) == 0) {
-                break;
-            }
-        }
-        RemoveDirectoryW(path_.c_str());
-    }
-    BenchFolder(const BenchFolder&) = delete;
-    BenchFolder& operator=(const BenchFolder&) = delete;
-
-    const std::wstring& Path() const { return path_; }
-
-  private:
-    std::wstring path_;
-};
 
 struct Renames {
     std::vector<std::wstring> from;
@@ -95,14 +61,12 @@ double TimeRun(const numora::RenamingRunInput& input) {
 // The run's own share: the same run with a rename that does nothing.
 double TimeRunAlone(const numora::RenamingRunInput& input) {
     const auto start = Clock::now();
-    numora::RenamingRun(input, [](const std::wstring&, const std::wstring&) {
-        return numora::RenameOutcome{true, 0};
-    });
+    numora::RenamingRun(input, [](const std::wstring&, const std::wstring&) { return true; });
     return SecondsSince(start);
 }
 
-void MeasureSize(const std::wstring& parent, int files) {
-    const BenchFolder folder(parent + L"\\n" + std::to_wstring(files), files);
+void MeasureSize(const std::filesystem::path& parent, int files) {
+    const numora::tools::TempFolder folder(parent);
 
     numora::RenamingRunInput input;
     input.FolderPath = folder.Path();
@@ -114,6 +78,7 @@ void MeasureSize(const std::wstring& parent, int files) {
     Renames forward;
     for (int number = 1; number <= files; ++number) {
         input.FileNames.push_back(Numbered(L"src", number, 5));
+        folder.AddFile(input.FileNames.back());
         forward.from.push_back(folder.Path() + L"\\" + input.FileNames.back());
         forward.to.push_back(folder.Path() + L"\\" + Numbered(L"run", number, 6));
     }
@@ -156,33 +121,12 @@ void MeasureSize(const std::wstring& parent, int files) {
     PrintRatio("rename_run_" + std::to_string(files), Median(ratios), 1.0);
 }
 
-std::wstring TempFolder() {
-    wchar_t temp[MAX_PATH + 1] = {};
-    const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
-    if (length == 0 || length > MAX_PATH) {
-        throw std::runtime_error("no temporary folder");
-    }
-    std::wstring path(temp, length);
-    if (path.back() == L'\\') {
-        path.pop_back();
-    }
-    return path;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     try {
-        const std::wstring parent = (argc > 1 ? std::wstring(argv[1]) : TempFolder()) +
-                                    L"\\numora-rename-bench-" +
-                                    std::to_wstring(GetCurrentProcessId());
-        if (CreateDirectoryW(parent.c_str(), nullptr) == 0) {
-            throw std::runtime_error("cannot create the benchmark's own folder");
-        }
-        struct RemoveParent {
-            std::wstring path;
-            ~RemoveParent() { RemoveDirectoryW(path.c_str()); }
-        } removeParent{parent};
+        const std::filesystem::path parent =
+            argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::temp_directory_path();
         for (const int files : kSizes) {
             MeasureSize(parent, files);
         }

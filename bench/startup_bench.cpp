@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "program_process.h"
+#include "program_control.h"
 #include "shell/resource_ids.h"
 #include "support/bench_folders.h"
 #include "support/bench_stats.h"

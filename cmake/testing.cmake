@@ -27,6 +27,7 @@ function(numora_add_test name)
   add_executable(${name} ${ARG_SOURCES} ${ARG_WIN32_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} ${ARG_WIN32_LIBRARIES} GTest::gtest_main
                         numora_options)
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests
+                                                 ${PROJECT_SOURCE_DIR}/tools)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
 endfunction()

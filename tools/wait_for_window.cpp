@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cwchar>
 
-#include "program_process.h"
+#include "program_control.h"
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {

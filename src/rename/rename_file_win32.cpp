@@ -6,11 +6,8 @@ namespace numora {
 
 // No look at the target beforehand: the failure of MoveFileW already tells,
 // and a second look doubles the cost of every rename under Wine.
-RenameOutcome RenameFileWin32(const std::wstring& oldName, const std::wstring& newName) {
-    if (MoveFileW(oldName.c_str(), newName.c_str()) != 0) {
-        return {true, 0};
-    }
-    return {false, GetLastError()};
+bool RenameFileWin32(const std::wstring& oldName, const std::wstring& newName) {
+    return MoveFileW(oldName.c_str(), newName.c_str()) != 0;
 }
 
 }  // namespace numora

@@ -7,8 +7,7 @@
 
 namespace numora {
 
-// MoveFileW with no flags: an existing newName makes it fail with
-// ERROR_ALREADY_EXISTS and is never replaced.
-RenameOutcome RenameFileWin32(const std::wstring& oldName, const std::wstring& newName);
+// MoveFileW with no flags: an existing newName makes it fail and is never replaced.
+bool RenameFileWin32(const std::wstring& oldName, const std::wstring& newName);
 
 }  // namespace numora

@@ -56,14 +56,10 @@ RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& r
 
         // A file that already bears its sequential name needs no rename, so a
         // second press over a finished run goes through harmlessly.
-        if (newName != oldName) {
-            const RenameOutcome outcome = renameFile(oldName, newName);
-            if (!outcome.succeeded) {
-                result.StoppedAt = static_cast<std::int16_t>(index);
-                result.ErrorCode = outcome.errorCode;
-                result.CounterText = counter;
-                return result;
-            }
+        if (newName != oldName && !renameFile(oldName, newName)) {
+            result.StoppedAt = static_cast<std::int16_t>(index);
+            result.CounterText = counter;
+            return result;
         }
     }
     result.CounterText = counter;

@@ -9,16 +9,10 @@
 
 namespace numora {
 
-struct RenameOutcome {
-    bool succeeded = false;
-    std::uint32_t errorCode = 0;  // the system's error code when it failed
-};
-
 // The one file-system operation a run needs, injected so that the engine stays
-// free of windows.h: renames oldName to newName (full paths). Must fail,
-// replacing nothing, when newName exists or oldName does not.
-using RenameFile =
-    std::function<RenameOutcome(const std::wstring& oldName, const std::wstring& newName)>;
+// free of windows.h: renames oldName to newName (full paths) and tells whether it
+// did. Must fail, replacing nothing, when newName exists or oldName does not.
+using RenameFile = std::function<bool(const std::wstring& oldName, const std::wstring& newName)>;
 
 enum class RunExit { NoFiles, Finished };
 
@@ -34,9 +28,8 @@ struct RenamingRunInput {
 struct RenamingRunResult {
     std::wstring CounterText = L"0";
     RunExit ExitKind = RunExit::NoFiles;
-    // Which file (index into FileNames) stopped the run, and why; empty after a full run.
+    // Which file (index into FileNames) stopped the run; empty after a full run.
     std::optional<std::int16_t> StoppedAt;
-    std::uint32_t ErrorCode = 0;
 };
 
 RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& renameFile);

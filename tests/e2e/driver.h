@@ -8,11 +8,10 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <stdexcept>
 
-#include "program_process.h"
+#include "program_control.h"
 #include "shell/resource_ids.h"
 #include "win32/handles.h"
 
@@ -40,14 +39,6 @@ inline void WaitUntil(const std::function<bool()>& ready, const std::string& wha
     if (!PollUntil(ready)) Fail("timed out waiting until " + what);
 }
 
-inline LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 10000, &result)) {
-        Fail("the program did not answer message " + std::to_string(message));
-    }
-    return static_cast<LRESULT>(result);
-}
-
 // Returns once the window's thread has served what came before; fails when the
 // program no longer serves its messages (it has ended, or hangs).
 inline void SyncWith(HWND window) {
@@ -56,37 +47,10 @@ inline void SyncWith(HWND window) {
         Fail("the program no longer serves its messages");
 }
 
-inline std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-inline std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(Send(window, WM_GETTEXTLENGTH)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-    return text;
-}
-
-// The rows of a list box, or the entries of a combo box; none while the
-// program is refilling it (an entry went between the count and its read).
-inline std::vector<std::wstring> ItemsOf(HWND list) {
-    const bool combo = ClassOf(list) == L"ComboBox";
-    std::vector<std::wstring> items;
-    for (WPARAM i = 0, count = Send(list, combo ? CB_GETCOUNT : LB_GETCOUNT); i < count; ++i) {
-        const LRESULT length = Send(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i);
-        std::wstring item(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
-        const LRESULT copied = length < 0 ? length
-                                          : Send(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
-                                                 reinterpret_cast<LPARAM>(item.data()));
-        if (copied < 0) return {};
-        item.resize(static_cast<std::size_t>(copied));
-        items.push_back(item);
-    }
-    return items;
-}
-
+using tools::ClassOf;
+using tools::ItemsOf;
+using tools::Send;
+using tools::TextOf;
 using tools::VisibleWindow;
 using tools::WindowsOf;
 
@@ -116,7 +80,7 @@ inline int Pixels(int twips) {  // at the screen's DPI
 }
 
 // The screen's pixels in the rectangle, top row first, as 0x00RRGGBB.
-inline std::vector<DWORD> CaptureScreen(const RECT& rect, BITMAPINFOHEADER* header = nullptr) {
+inline std::vector<DWORD> CaptureScreen(const RECT& rect) {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     const WindowDc screen(nullptr);
     HDC memory = CreateCompatibleDC(screen.Get());
@@ -128,27 +92,11 @@ inline std::vector<DWORD> CaptureScreen(const RECT& rect, BITMAPINFOHEADER* head
     GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
     DeleteDC(memory);
     DeleteObject(bitmap);
-    if (header != nullptr) *header = info.bmiHeader;
     return pixels;
 }
 inline COLORREF ScreenPixel(POINT point) {
     const DWORD pixel = CaptureScreen({point.x, point.y, point.x + 1, point.y + 1}).front();
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-}
-
-// A BMP picture of the screen's rectangle, in the suite's picture folder.
-inline void SavePicture(const RECT& rect, const std::wstring& fileName) {
-    BITMAPINFOHEADER header{};
-    std::vector<DWORD> pixels = CaptureScreen(rect, &header);
-    for (DWORD& pixel : pixels) pixel |= 0xFF000000;  // opaque
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(header), bytes = pixels.size() * 4;
-    const BITMAPFILEHEADER file{0x4D42, offset + bytes, 0, 0, offset};
-    const auto folder = std::filesystem::path(L"Z:" NUMORA_E2E_SCREENS).make_preferred();
-    std::filesystem::create_directories(folder);
-    std::ofstream out(folder / fileName, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-    out.write(reinterpret_cast<const char*>(&header), sizeof(header));
-    out.write(reinterpret_cast<const char*>(pixels.data()), bytes);
 }
 
 inline void SendInputs(std::vector<INPUT> inputs) {
@@ -260,10 +208,9 @@ inline bool EndsWithoutAWindow(const std::wstring& workingFolder) {
 // always ends it.
 class Numora {
   public:
-    explicit Numora(const std::wstring& workingFolder) : process_(NumoraExe(), workingFolder) {
-        PollUntil([&] {
-            return (form1_ = VisibleWindow(ProcessId(), NUMORA_FORM1_CLASS)) || Ended(kNoWait);
-        });
+    explicit Numora(const std::wstring& workingFolder)
+        : process_(NumoraExe(), workingFolder),
+          form1_(tools::WaitForVisibleWindow(ProcessId(), NUMORA_FORM1_CLASS, 10000)) {
         if (form1_ == nullptr) Fail("numora.exe showed no main window");
     }
 
@@ -362,7 +309,7 @@ class Numora {
     }
 
     tools::ProgramProcess process_;  // ends the program with the test: it allows one instance
-    HWND form1_ = nullptr;
+    HWND form1_ = nullptr;  // after the process it belongs to
 };
 
 }  // namespace numora::e2e

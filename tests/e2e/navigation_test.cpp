@@ -5,25 +5,17 @@
 namespace numora::e2e {
 namespace {
 
-// Opened by double-click and back by Enter: the file list follows, the
-// extension and case button stay, and a run works in the folder shown.
+// Opened by double-click and back by Enter: the file list follows.
 TEST_F(NumoraTest, TheFileListFollowsAFolderOpenedByDoubleClickOrEnter) {
     for (const auto* name : {L"a.jpg", L"sub\\c.jpg", L"sub\\d.jpeg", L"sub\\e.txt"})
         folder_.AddFile(name);
     folder_.AddFolder(L"sub\\deeper");
     Start();
-    PostClick(Control(IDC_COMMAND2));
-    ASSERT_TRUE(TextBecomes(Control(IDC_COMBO1), L"JPG"));
     auto rows = ItemsOf(Control(IDC_DIR1));  // the start folder's, then "sub"
     App().OpenFolder(L"sub", false);
     rows.push_back(L"deeper");
     EXPECT_TRUE(ItemsBecome(Control(IDC_DIR1), rows));
     EXPECT_TRUE(ItemsBecome(Control(IDC_FILE1), {L"c.jpg", L"d.jpeg"}));
-    App().TypeInto(IDC_TEXT1, L"s");
-    PostClick(Control(IDC_COMMAND1));
-    EXPECT_TRUE(ItemsBecome(Control(IDC_FILE1), {L"s001.JPG", L"s002.JPG"}));
-    EXPECT_EQ(folder_.Files(L"sub"),
-              (Files{{L"e.txt", L"e.txt"}, {L"s001.JPG", L"c.jpg"}, {L"s002.JPG", L"d.jpeg"}}));
     App().OpenFolder(rows[rows.size() - 3], true);  // the start folder's row
     EXPECT_TRUE(ItemsBecome(Control(IDC_FILE1), {L"a.jpg"}));
 }
@@ -34,10 +26,7 @@ TEST_F(NumoraTest, AFolderRemovedBehindTheListIsToldAndTheListsStayTogether) {
     Start();
     std::filesystem::remove_all(folder_.FullName(L"gone"));
     App().OpenFolder(L"gone", false);
-    const MessageBoxView box = WaitForMessageBox(App().ProcessId());
-    EXPECT_EQ(box.title, L"Numora Kelpo");
-    EXPECT_EQ(box.texts, std::vector<std::wstring>{L"フォルダを読み込めません。"});
-    PressOk(box);
+    PressOk(WaitForMessageBox(App().ProcessId()));  // what it tells: the handler's own test
     SyncWith(App().Form1());
     EXPECT_EQ(ItemsOf(Control(IDC_DIR1)).back(), L"gone") << "the folder list stays where it was";
     EXPECT_EQ(ItemsOf(Control(IDC_FILE1)), std::vector<std::wstring>{L"a.jpg"});
@@ -51,9 +40,7 @@ TEST_F(NumoraTest, AnUnreadyDriveIsToldOnceThenAnotherDriveCanBeChosen) {
     const std::wstring before = TextOf(drive1);
     const auto rowsBefore = ItemsOf(Control(IDC_DIR1));
     App().ChooseByMouse(IDC_DRIVE1, L"r:");
-    const MessageBoxView box = WaitForMessageBox(App().ProcessId());
-    SavePicture(ScreenRectOf(box.window), L"message-drive-not-ready.bmp");
-    PressOk(box);
+    PressOk(WaitForMessageBox(App().ProcessId()));
     EXPECT_TRUE(TextBecomes(drive1, before));
     EXPECT_EQ(ItemsOf(Control(IDC_DIR1)), rowsBefore);
 

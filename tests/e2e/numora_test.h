@@ -10,7 +10,7 @@
 #include "shell/form_handlers.h"
 #include "shell/layouts.h"
 #include "shell/resource_ids.h"
-#include "support/temp_folder.h"
+#include "temp_folder.h"
 
 namespace numora::e2e {
 
@@ -22,7 +22,7 @@ class NumoraTest : public ::testing::Test {
     Numora& App() { return *app_; }
     HWND Control(int id) { return app_->Control(id); }
 
-    test_support::TempFolder folder_{std::filesystem::path(L"Z:" NUMORA_E2E_WORK).make_preferred()};
+    tools::TempFolder folder_{std::filesystem::path(L"Z:" NUMORA_E2E_WORK).make_preferred()};
     std::optional<Numora> app_;
 };
 

@@ -9,7 +9,7 @@
 #include <random>
 
 #include "browse/folder_path.h"
-#include "support/temp_folder.h"
+#include "temp_folder.h"
 
 namespace numora {
 namespace {
@@ -50,7 +50,7 @@ TEST(ListingTest, NamesComeInExplorersOrderWhateverOrderTheyArriveIn) {
 }
 
 TEST(ListingTest, TheFileListShowsMatchingPlainFilesAndTheFolderListVisibleFolders) {
-    const test_support::TempFolder folder;
+    const tools::TempFolder folder;
     for (const auto* name : {L"b10.jpg", L"B2.JPG", L"a.jpeg", L"c.gif", L"h.jpg", L"s.jpg",
                              L"写真.jpg", L"\U00020BB7野家.JPG"})  // a kanji beyond the BMP
         folder.AddFile(name);
@@ -70,7 +70,7 @@ TEST(ListingTest, TheFileListShowsMatchingPlainFilesAndTheFolderListVisibleFolde
 }
 
 TEST(ListingTest, OpeningGivesTheStoredSpellingAndADriveTextItsCurrentDirectoryHoweverLong) {
-    const test_support::TempFolder folder;
+    const tools::TempFolder folder;
     folder.AddFolder(L"Mixed Case");
     folder.AddFile(L"file.jpg");
     EXPECT_THROW(ResolveOpenableFolder(folder.FullName(L"file.jpg")), std::system_error);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/combo_choice.h"
 #include "support/fake_controls.h"
 
 namespace numora {
@@ -15,7 +14,7 @@ class FormHandlersTest : public ::testing::Test, protected fakes::FakeForm1 {
     RenamingRunResult Run() {
         return Command1_Click(*this, [&](const std::wstring& from, const std::wstring& to) {
             renames.emplace_back(from, to);
-            return RenameOutcome{true, 0};
+            return true;
         });
     }
     std::vector<std::pair<std::wstring, std::wstring>> renames;
@@ -70,30 +69,6 @@ TEST_F(FormHandlersTest, AnEmptyListIsToldAndAFailedReadRefreshes) {
     file1.entries = {L"only.jpg"};
     EXPECT_EQ(Run().ExitKind, RunExit::Finished) << "one file is a list to run";
     EXPECT_EQ(renames.size(), 1u);
-}
-
-// One user action reaches a combo box as several notifications, in orders that
-// differ by mouse, keyboard and the state of the list; each action chooses once.
-// Steps: 'O' the list closed on an entry (CBN_SELENDOK), 'N' closed on none,
-// 'D' and 'C' a new selection with the list dropped or closed (CBN_SELCHANGE),
-// '.' the action handled.
-TEST(ComboChoiceTest, OneChoicePerUserAction) {
-    const std::tuple<DroppedListPolicy, const char*, int> rows[] = {
-        {DroppedListPolicy::ChooseWhileBrowsing, "DO.", 1},     // a click in the list
-        {DroppedListPolicy::ChooseWhileBrowsing, "OC.OC.", 2},  // two arrow keys on the closed box
-        {DroppedListPolicy::ChooseOnClose, "DDO.", 1},          // browsing, then closing on one
-        {DroppedListPolicy::ChooseOnClose, "N.", 0}};
-    for (const auto& [policy, steps, expected] : rows) {
-        SCOPED_TRACE(steps);
-        ComboChoice choice(policy);
-        int choices = 0;
-        for (const char* step = steps; *step != '\0'; ++step) {
-            if (*step == '.') choice.OnActionHandled();
-            if (*step == 'O' || *step == 'N') choices += choice.OnSelEndOk(*step == 'O');
-            if (*step == 'D' || *step == 'C') choices += choice.OnSelChange(*step == 'D', true);
-        }
-        EXPECT_EQ(choices, expected);
-    }
 }
 
 }  // namespace

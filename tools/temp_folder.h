@@ -1,5 +1,6 @@
-// A fresh folder for tests on real files, removed with everything in it at the
-// end. Each file holds its own name, so after a rename it shows where it came from.
+// A fresh folder of files for a test or a benchmark to work on, removed with
+// everything in it at the end. Each file holds its own name, so after a rename
+// it shows where it came from.
 #pragma once
 
 #include <filesystem>
@@ -7,7 +8,7 @@
 #include <map>
 #include <random>
 
-namespace numora::test_support {
+namespace numora::tools {
 
 class TempFolder {
   public:
@@ -33,10 +34,10 @@ class TempFolder {
             .write(reinterpret_cast<const char*>(content.data()), content.size() * sizeof(wchar_t));
     }
 
-    // The plain files of the folder, or of a subfolder, by name with their content.
-    std::map<std::wstring, std::wstring> Files(const std::wstring& subfolder = L"") const {
+    // The plain files of the folder, by name with their content.
+    std::map<std::wstring, std::wstring> Files() const {
         std::map<std::wstring, std::wstring> files;
-        for (const auto& entry : std::filesystem::directory_iterator(path_ / subfolder)) {
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
             if (!entry.is_regular_file()) continue;
             std::wstring content(entry.file_size() / sizeof(wchar_t), L'\0');
             std::ifstream(entry.path(), std::ios::binary)
@@ -51,4 +52,4 @@ class TempFolder {
     std::error_code ignored_;  // a folder still in use stays behind
 };
 
-}  // namespace numora::test_support
+}  // namespace numora::tools

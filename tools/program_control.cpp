@@ -1,6 +1,7 @@
-#include "program_process.h"
+#include "program_control.h"
 
 #include <stdexcept>
+#include <string>
 #include <tuple>
 
 namespace numora::tools {
@@ -24,9 +25,7 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM search) {
     auto& [processId, className, found] = *reinterpret_cast<WindowSearch*>(search);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if ((processId == 0 || owner == processId) && std::wstring(name) == className) {
+    if ((processId == 0 || owner == processId) && ClassOf(window) == className) {
         found.push_back(window);
     }
     return TRUE;
@@ -88,6 +87,45 @@ HWND WaitForVisibleWindow(DWORD processId, const wchar_t* className, DWORD milli
         }
         Sleep(1);
     }
+}
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 10000, &result)) {
+        throw std::runtime_error("the program did not answer message " + std::to_string(message));
+    }
+    return static_cast<LRESULT>(result);
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(Send(window, WM_GETTEXTLENGTH)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+std::vector<std::wstring> ItemsOf(HWND list) {
+    const bool combo = ClassOf(list) == L"ComboBox";
+    std::vector<std::wstring> items;
+    for (WPARAM i = 0, count = Send(list, combo ? CB_GETCOUNT : LB_GETCOUNT); i < count; ++i) {
+        const LRESULT length = Send(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i);
+        std::wstring item(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, L'\0');
+        const LRESULT copied = length < 0 ? length
+                                          : Send(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
+                                                 reinterpret_cast<LPARAM>(item.data()));
+        if (copied < 0) {
+            return {};
+        }
+        item.resize(static_cast<std::size_t>(copied));
+        items.push_back(item);
+    }
+    return items;
 }
 
 }  // namespace numora::tools

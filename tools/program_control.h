@@ -1,5 +1,6 @@
-// Starting a program and finding its windows from another process: shared by
-// the end-to-end tests, the benchmarks and the run script's wait.
+// Starting a program, and finding and reading its windows, from another process
+// (by the messages that the window system marshals between processes): shared
+// by the end-to-end tests, the benchmarks and the run script's wait.
 #pragma once
 
 #include <windows.h>
@@ -38,5 +39,16 @@ HWND VisibleWindow(DWORD processId, const wchar_t* className);
 
 // Looks every millisecond until one is visible; null when none is within `milliseconds`.
 HWND WaitForVisibleWindow(DWORD processId, const wchar_t* className, DWORD milliseconds);
+
+// A message's answer; throws std::runtime_error when the window's program does
+// not answer within 10 s (it has ended, or hangs).
+LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+std::wstring ClassOf(HWND window);
+std::wstring TextOf(HWND window);
+
+// The rows of a list box, or the entries of a combo box; none while the
+// program is refilling it (an entry went between the count and its read).
+std::vector<std::wstring> ItemsOf(HWND list);
 
 }  // namespace numora::tools
