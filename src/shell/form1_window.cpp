@@ -35,9 +35,9 @@ RECT Form1PlacedOuterRect(int dpi) {
 }
 
 struct Form1::Controls {
-    explicit Controls(const Form1& form)
-        : drive1(form.Control(Form1Control::Drive1), CurrentDirectory()),
-          dir1(form.Control(Form1Control::Dir1), CurrentDirectory()),
+    Controls(const Form1& form, const std::wstring& startFolder)
+        : drive1(form.Control(Form1Control::Drive1), startFolder),
+          dir1(form.Control(Form1Control::Dir1), startFolder),
           // The first extension entry's pattern: the box's text, the filter and the
           // case button agree from the first showing.
           file1(form.Control(Form1Control::File1), ExtensionPatterns().front()),
@@ -96,7 +96,7 @@ void Form1::Create(HWND owner) {
         controls_[row] =
             CreateLayoutControl(hwnd_, kForm1Controls[row], dpi_, font_.get(), &comboFit);
     }
-    views_ = std::make_unique<Controls>(*this);
+    views_ = std::make_unique<Controls>(*this, CurrentDirectory());
     tips_.emplace(hwnd_);
     notice_.emplace(hwnd_);
     views_->file1.ShowInitialFolder(views_->dir1.Path());

@@ -309,7 +309,7 @@ class Numora {
     }
 
     tools::ProgramProcess process_;  // ends the program with the test: it allows one instance
-    HWND form1_ = nullptr;  // after the process it belongs to
+    HWND form1_ = nullptr;           // after the process it belongs to
 };
 
 }  // namespace numora::e2e

@@ -90,6 +90,7 @@ TEST_F(StartupTest, TabVisitsTheControlsInLayoutOrderAndEnterPressesTheButton) {
     EXPECT_TRUE(Becomes(focusedId, IDC_DRIVE1));
     for (const ControlLayout& layout : kForm1Controls) {
         if (!layout.tabStop || layout.id == IDC_DRIVE1 || layout.id == IDC_FILE1) continue;
+        SCOPED_TRACE("to control " + std::to_string(layout.id));
         PressKey(VK_TAB);
         EXPECT_TRUE(Becomes(focusedId, layout.id));
     }

@@ -23,6 +23,7 @@ TEST_F(WindowsTest, AnAboutWindowShowsItsLayoutWithTheFocusOnOk) {
     HWND about = NewAboutWindow();
     EXPECT_EQ(TextOf(about), kForm2Window.caption);
     for (const ControlLayout& layout : kForm2Controls) {
+        SCOPED_TRACE("control " + std::to_string(layout.id));
         EXPECT_EQ(TextOf(GetDlgItem(about, layout.id)), layout.caption);
     }
     const RECT client = ClientScreenRectOf(about);
