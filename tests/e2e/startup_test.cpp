@@ -24,11 +24,11 @@ TEST_F(StartupTest, ShowsTheStartFolderAndTheLayoutInTheMessageFont) {
     HWND form1 = App().Form1();
     EXPECT_EQ(TextOf(form1), kForm1Window.caption);
     const RECT frame = ScreenRectOf(form1), client = ClientScreenRectOf(form1);
-    EXPECT_NEAR(frame.right - frame.left, Pixels(5670), 1);
-    EXPECT_NEAR(client.bottom - client.top, Pixels(7785), 1);
-    EXPECT_NEAR(client.left, Pixels(150), 1);
+    EXPECT_EQ(frame.right - frame.left, Pixels(5670));
+    EXPECT_EQ(client.bottom - client.top, Pixels(435 + 7785) - Pixels(435));
+    EXPECT_EQ(client.left, Pixels(150));
     // A caption and menu taller than 435 twips put the window at the top of the screen.
-    EXPECT_NEAR(client.top, std::max<LONG>(Pixels(435), client.top - frame.top), 1);
+    EXPECT_EQ(frame.top, std::max<LONG>(0, Pixels(435) - (client.top - frame.top)));
     const LONG frameStyles =
         WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     EXPECT_EQ(GetWindowLongW(form1, GWL_STYLE) & frameStyles, WS_CAPTION | WS_SYSMENU);

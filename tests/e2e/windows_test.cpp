@@ -18,7 +18,7 @@ class WindowsTest : public NumoraTest {
     }
 };
 
-// Escape leaves it open; Enter presses the focused OK.
+// Tab stays on OK, Escape leaves the window open, Enter presses OK.
 TEST_F(WindowsTest, AnAboutWindowShowsItsLayoutWithTheFocusOnOk) {
     HWND about = NewAboutWindow();
     EXPECT_EQ(TextOf(about), kForm2Window.caption);
@@ -37,8 +37,16 @@ TEST_F(WindowsTest, AnAboutWindowShowsItsLayoutWithTheFocusOnOk) {
     WaitUntil([&] { return App().Focus() == GetDlgItem(about, IDC_FORM2_COMMAND1); },
               "OK had the focus");
     BringToFront(about);
+    // The rights holder's line in black, on the window's own colour.
+    const auto disclaimer = [&] {
+        return CaptureScreen(ScreenRectOf(GetDlgItem(about, IDC_FORM2_LBLDISCLAIMER)));
+    };
+    WaitUntil([&] { return std::ranges::count(disclaimer(), 0u) > 0; }, "the line was drawn");
+    EXPECT_EQ(std::ranges::count(disclaimer(), 0xFFFFFFu), 0) << "white behind its letters";
+    PressKey(VK_TAB);
     PressKey(VK_ESCAPE);
     SyncWith(about);
+    EXPECT_EQ(App().Focus(), GetDlgItem(about, IDC_FORM2_COMMAND1)) << "Tab left the only button";
     EXPECT_TRUE(IsWindowVisible(about)) << "Escape closed it";
     PressKey(VK_RETURN);
     WaitUntil([&] { return !IsWindow(about); }, "Enter on OK closed the about window");

@@ -10,7 +10,7 @@ TEST(FolderPathTest, PathsTakeTheFolderListsForm) {
     for (const auto& [path, normalized] : {std::pair{L"C:", L"c:\\"},
                                            {L"C:\\\\", L"c:\\"},
                                            {L"D:\\A\\B\\", L"d:\\A\\B"},
-                                           {L"a:\\x", L"a:\\x"},
+                                           {L"a:", L"a:\\"},
                                            {L"Z:\\Y\\", L"z:\\Y"}}) {
         SCOPED_TRACE(::testing::PrintToString(std::wstring(path)));
         EXPECT_EQ(NormalizeFolderPath(path), normalized);

@@ -64,6 +64,9 @@ TEST(ListingTest, TheFileListShowsMatchingPlainFilesAndTheFolderListVisibleFolde
     EXPECT_EQ(ListFiles(folder.Path(), L"*.jpg;*.jpeg"),
               (std::vector<std::wstring>{L"a.jpeg", L"B2.JPG", L"b10.jpg", L"写真.jpg",
                                          L"\U00020BB7野家.JPG"}));
+    EXPECT_EQ(ListFiles(folder.Path(), L"b*.jpg"),
+              (std::vector<std::wstring>{L"B2.JPG", L"b10.jpg"}))
+        << "a pattern that looks at more than the extension";
     EXPECT_EQ(ListSubfolders(folder.Path()),
               (std::vector<std::wstring>{L"dir.jpg", L"sub9", L"Sub10"}));
     EXPECT_THROW(ListFiles(folder.FullName(L"missing"), L"*.*"), std::system_error);
