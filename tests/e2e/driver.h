@@ -17,7 +17,7 @@
 
 namespace numora::e2e {
 
-inline constexpr std::chrono::milliseconds kTimeout{10000}, kNoWait{0};
+inline constexpr std::chrono::milliseconds kTimeout{10000};
 
 [[noreturn]] inline void Fail(const std::string& what) {
     throw std::runtime_error(what);
@@ -47,12 +47,7 @@ inline void SyncWith(HWND window) {
         Fail("the program no longer serves its messages");
 }
 
-using tools::ClassOf;
-using tools::ItemsOf;
-using tools::Send;
-using tools::TextOf;
-using tools::VisibleWindow;
-using tools::WindowsOf;
+using namespace tools;  // starting the program, finding and reading its windows
 
 inline RECT ScreenRectOf(HWND window) {
     RECT rect{};
