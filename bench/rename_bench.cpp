@@ -19,7 +19,7 @@ using namespace numora::bench;
 
 namespace {
 
-constexpr int kRounds = 9;
+constexpr int kRounds = 15;
 constexpr int kSizes[] = {500, 1000, 2000};
 
 std::wstring Numbered(const wchar_t* base, int number, int width) {
