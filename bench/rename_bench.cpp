@@ -1,6 +1,8 @@
-// A rename run through RenamingRun with the MoveFileW renamer against a bare
-// MoveFileW loop doing the same renames, on folders of empty files; the ratio
-// is the median of each round's own.
+// Rename runs through RenamingRun with the MoveFileW renamer against a bare
+// MoveFileW loop doing the same renames, in folders of empty files. The folder's
+// files are taken in runs of kChunkFiles, each timed right beside the bare loop
+// over the same files, so that the shared machine's slow spells (seconds long)
+// hit both sides of a pair alike; the ratio is the median of the pairs' own.
 #include <windows.h>
 
 #include <cstdio>
@@ -19,7 +21,8 @@ using namespace numora::bench;
 
 namespace {
 
-constexpr int kRounds = 15;
+constexpr int kRounds = 8;
+constexpr int kChunkFiles = 50;
 constexpr int kSizes[] = {500, 1000, 2000};
 
 std::wstring Numbered(const wchar_t* base, int number, int width) {
@@ -65,59 +68,94 @@ double TimeRunAlone(const numora::RenamingRunInput& input) {
     return SecondsSince(start);
 }
 
+// One run over a slice of the folder, with its own base name so that the
+// slices' new names never meet.
+struct Chunk {
+    numora::RenamingRunInput input;
+    Renames forward;
+};
+
+struct PairTimes {
+    double run = 0;
+    double bare = 0;
+};
+
+PairTimes TimePair(const Chunk& chunk, bool runFirst) {
+    const auto restore = [&chunk] { MoveAll(chunk.forward.to, chunk.forward.from); };
+    PairTimes times;
+    if (runFirst) {
+        times.run = TimeRun(chunk.input);
+        restore();
+        times.bare = TimeBareLoop(chunk.forward);
+        restore();
+    } else {
+        times.bare = TimeBareLoop(chunk.forward);
+        restore();
+        times.run = TimeRun(chunk.input);
+        restore();
+    }
+    return times;
+}
+
 void MeasureSize(const std::filesystem::path& parent, int files) {
     const numora::tools::TempFolder folder(parent);
 
-    numora::RenamingRunInput input;
-    input.FolderPath = folder.Path();
-    input.BaseName = L"run";
-    input.DigitChoiceText = L"６桁";
-    input.DigitChoiceEntries.assign(numora::kDigitChoiceEntries.begin(),
-                                    numora::kDigitChoiceEntries.end());
-    input.ExtensionText = L"dat";
-    Renames forward;
-    for (int number = 1; number <= files; ++number) {
-        input.FileNames.push_back(Numbered(L"src", number, 5));
-        folder.AddFile(input.FileNames.back());
-        forward.from.push_back(folder.Path() + L"\\" + input.FileNames.back());
-        forward.to.push_back(folder.Path() + L"\\" + Numbered(L"run", number, 6));
+    std::vector<Chunk> chunks;
+    for (int first = 1; first <= files; first += kChunkFiles) {
+        Chunk& chunk = chunks.emplace_back();
+        const std::wstring base = L"run" + std::to_wstring(chunks.size()) + L"_";
+        chunk.input.FolderPath = folder.Path();
+        chunk.input.BaseName = base;
+        chunk.input.DigitChoiceText = L"６桁";
+        chunk.input.DigitChoiceEntries.assign(numora::kDigitChoiceEntries.begin(),
+                                              numora::kDigitChoiceEntries.end());
+        chunk.input.ExtensionText = L"dat";
+        for (int number = first; number < first + kChunkFiles && number <= files; ++number) {
+            chunk.input.FileNames.push_back(Numbered(L"src", number, 5));
+            folder.AddFile(chunk.input.FileNames.back());
+            chunk.forward.from.push_back(folder.Path() + L"\\" + chunk.input.FileNames.back());
+            chunk.forward.to.push_back(folder.Path() + L"\\" +
+                                       Numbered(base.c_str(), number - first + 1, 6));
+        }
     }
-    const auto restore = [&forward] { MoveAll(forward.to, forward.from); };
 
     // One untimed pass so that both sides meet a warm file system.
-    MoveAll(forward.from, forward.to);
-    restore();
+    for (const Chunk& chunk : chunks) {
+        TimePair(chunk, true);
+    }
 
     std::vector<double> runTimes;
     std::vector<double> bareTimes;
-    std::vector<double> ratios;  // each round's own: a slow spell of the disk hits neighbours alike
+    std::vector<double> ratios;
     for (int round = 0; round < kRounds; ++round) {
-        // Alternate which side goes first so that drift hits both alike.
-        if (round % 2 == 0) {
-            runTimes.push_back(TimeRun(input));
-            restore();
-            bareTimes.push_back(TimeBareLoop(forward));
-            restore();
-        } else {
-            bareTimes.push_back(TimeBareLoop(forward));
-            restore();
-            runTimes.push_back(TimeRun(input));
-            restore();
+        PairTimes whole;
+        for (std::size_t index = 0; index < chunks.size(); ++index) {
+            // Alternate which side goes first so that drift hits both alike.
+            const PairTimes pair = TimePair(chunks[index], (round + index) % 2 == 0);
+            ratios.push_back(pair.run / pair.bare);
+            whole.run += pair.run;
+            whole.bare += pair.bare;
         }
-        ratios.push_back(runTimes.back() / bareTimes.back());
+        runTimes.push_back(whole.run);
+        bareTimes.push_back(whole.bare);
     }
 
     std::vector<double> aloneTimes;
     for (int round = 0; round < kRounds; ++round) {
-        aloneTimes.push_back(TimeRunAlone(input));
+        double alone = 0;
+        for (const Chunk& chunk : chunks) {
+            alone += TimeRunAlone(chunk.input);
+        }
+        aloneTimes.push_back(alone);
     }
 
     const double run = Median(runTimes);
     const double bare = Median(bareTimes);
     std::printf(
-        "rename_run_%d files %d run %.1f us/file, bare MoveFileW %.1f us/file, run without "
-        "renames %.2f us/file\n",
-        files, files, run / files * 1e6, bare / files * 1e6, Median(aloneTimes) / files * 1e6);
+        "rename_run_%d files %d in runs of %d, run %.1f us/file, bare MoveFileW %.1f us/file, "
+        "run without renames %.2f us/file\n",
+        files, files, kChunkFiles, run / files * 1e6, bare / files * 1e6,
+        Median(aloneTimes) / files * 1e6);
     PrintRatio("rename_run_" + std::to_string(files), Median(ratios), 1.0);
 }
 
