@@ -269,9 +269,10 @@ class Numora {
         HWND combo = Control(comboId);
         FocusByClick(combo);
         while (TextOf(combo) != entry) {
-            const std::wstring now = TextOf(combo);
+            // The selection, not the text: the next entry may read as the text already does.
+            const LRESULT now = Send(combo, CB_GETCURSEL);
             PressKey(VK_DOWN);
-            WaitUntil([&] { return TextOf(combo) != now; },
+            WaitUntil([&] { return Send(combo, CB_GETCURSEL) != now; },
                       "the down arrow moved to the next entry");
         }
     }

@@ -53,15 +53,20 @@ TEST_F(NumoraTest, AnEmptyListIsToldInAModalBoxAndNothingIsRenamed) {
     EXPECT_TRUE(IsWindowEnabled(App().Form1()));
 }
 
-// Choices by mouse and by keyboard set the filter and reset the case button;
-// typing sets no filter.
+// The case button by click and by Enter; choices by mouse and by keyboard set
+// the filter and reset the case button; typing sets no filter.
 TEST_F(NumoraTest, TheExtensionBoxChoosesWhichFilesAreListed) {
     for (const auto* name : {L"a.gif", L"c.jpg", L"h.htm", L"k.html"}) folder_.AddFile(name);
     Start();
     HWND file1 = Control(IDC_FILE1), combo1 = Control(IDC_COMBO1), command2 = Control(IDC_COMMAND2);
+    BringToFront(App().Form1());
     PostClick(command2);
     EXPECT_TRUE(TextBecomes(combo1, L"JPG"));
     EXPECT_TRUE(TextBecomes(command2, L"a"));
+    // Focused by the click, not by Tab, the button is no default one: the
+    // dialog keys report Enter as IDOK, which must still press it.
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(TextBecomes(command2, L"A"));
     App().ChooseByKeys(IDC_COMBO1, L"gif");
     EXPECT_TRUE(ItemsBecome(file1, {L"a.gif"}));
     EXPECT_EQ(TextOf(command2), L"A");
