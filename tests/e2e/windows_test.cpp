@@ -18,7 +18,7 @@ class WindowsTest : public NumoraTest {
     }
 };
 
-// Tab stays on OK, Escape leaves the window open, Enter presses OK.
+// Escape leaves the window open, Enter presses OK.
 TEST_F(WindowsTest, AnAboutWindowShowsItsLayoutWithTheFocusOnOk) {
     HWND about = NewAboutWindow();
     EXPECT_EQ(TextOf(about), kForm2Window.caption);
@@ -43,17 +43,17 @@ TEST_F(WindowsTest, AnAboutWindowShowsItsLayoutWithTheFocusOnOk) {
     };
     WaitUntil([&] { return std::ranges::count(disclaimer(), 0u) > 0; }, "the line was drawn");
     EXPECT_EQ(std::ranges::count(disclaimer(), 0xFFFFFFu), 0) << "white behind its letters";
-    PressKey(VK_TAB);
     PressKey(VK_ESCAPE);
     SyncWith(about);
-    EXPECT_EQ(App().Focus(), GetDlgItem(about, IDC_FORM2_COMMAND1)) << "Tab left the only button";
     EXPECT_TRUE(IsWindowVisible(about)) << "Escape closed it";
+    // Before any Tab, OK is no default button: Enter comes as IDOK.
     PressKey(VK_RETURN);
     WaitUntil([&] { return !IsWindow(about); }, "Enter on OK closed the about window");
 }
 
 // "Numoraについて" does nothing, each "バージョン情報" opens a window of its own;
-// each closes only itself, by the close box's command or by OK; "終了" closes
+// each closes only itself, by the close box's command or by OK, and Tab stays on
+// its only button; "終了" closes
 // the main window only, and the last window to close ends the program.
 TEST_F(WindowsTest, EachWindowClosesOnlyItselfAndTheLastOneEndsTheProgram) {
     App().Choose(IDM_MFIL);
@@ -66,10 +66,16 @@ TEST_F(WindowsTest, EachWindowClosesOnlyItselfAndTheLastOneEndsTheProgram) {
     // one that still serves a message has not ended.
     SyncWith(older);
     EXPECT_TRUE(IsWindowVisible(older));
+    HWND olderOk = GetDlgItem(older, IDC_FORM2_COMMAND1);
+    BringToFront(older);
+    WaitUntil([&] { return App().Focus() == olderOk; }, "OK had the focus back");
+    PressKey(VK_TAB);
+    SyncWith(older);
+    EXPECT_EQ(App().Focus(), olderOk) << "Tab left the only button";
     App().Choose(IDM_MEND);
     WaitUntil([&] { return !IsWindow(App().Form1()); }, "終了 closed the main window");
     SyncWith(older);
-    PostClick(GetDlgItem(older, IDC_FORM2_COMMAND1));
+    PostClick(olderOk);
     EXPECT_TRUE(App().Ended());
 }
 
