@@ -1,5 +1,6 @@
 #include "rename/sequence_number.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstddef>
@@ -60,8 +61,7 @@ std::wstring NextCounterText(const std::wstring& counterText) {
 std::wstring ZeroPadding(const std::wstring& digitChoiceText,
                          const std::vector<std::wstring>& digitChoiceEntries,
                          const std::wstring& counterText, const std::wstring& heldPadding) {
-    const std::size_t entries =
-        digitChoiceEntries.size() < kEntryCount ? digitChoiceEntries.size() : kEntryCount;
+    const std::size_t entries = std::min(digitChoiceEntries.size(), kEntryCount);
     for (std::size_t k = 0; k < entries; ++k) {
         if (digitChoiceText != digitChoiceEntries[k]) {
             continue;
