@@ -80,9 +80,9 @@ TEST_F(StartupTest, ShowsTheStartFolderAndTheLayoutInTheMessageFont) {
         GetSysColor(COLOR_HIGHLIGHT)));
 }
 
-// Tab from the drive list through the layout's order, to 連番化, which Enter
-// presses: the folder's four pictures are renamed.
-TEST_F(StartupTest, TabVisitsTheControlsInLayoutOrderAndEnterPressesTheButton) {
+// Tab from the drive list round the layout's order, past the counter box that
+// lies out of sight. (Enter on a button: the case button's test.)
+TEST_F(StartupTest, TabGoesRoundTheControlsInLayoutOrderPastTheHiddenCounter) {
     BringToFront(App().Form1());
     const auto focusedId = [&] {
         HWND focus = App().Focus();
@@ -90,20 +90,12 @@ TEST_F(StartupTest, TabVisitsTheControlsInLayoutOrderAndEnterPressesTheButton) {
         return GetDlgCtrlID(focus);
     };
     EXPECT_TRUE(Becomes(focusedId, IDC_DRIVE1));
-    // Round once, past the counter box that lies out of sight, then back to 連番化.
     for (const int id : {IDC_DIR1, IDC_TEXT1, IDC_COMBO1, IDC_COMMAND2, IDC_COMBO2, IDC_COMMAND1,
                          IDC_FILE1, IDC_DRIVE1}) {
         SCOPED_TRACE("to control " + std::to_string(id));
         PressKey(VK_TAB);
         EXPECT_TRUE(Becomes(focusedId, id));
     }
-    for (const int id : {IDC_FILE1, IDC_COMMAND1}) {
-        SCOPED_TRACE("back to control " + std::to_string(id));
-        PressKey(VK_TAB, VK_SHIFT);
-        EXPECT_TRUE(Becomes(focusedId, id));
-    }
-    PressKey(VK_RETURN);
-    EXPECT_TRUE(TextBecomes(Control(IDC_TEXT2), L"4"));
 }
 
 // Each tip on its own control (the texts: the load's own test).
