@@ -248,6 +248,7 @@ class Numora {
     // starts with the text.
     void ChooseByMouse(int comboId, const std::wstring& entry) const {
         BringToFront(form1_);
+        SyncWith(form1_);  // a message box just closed may still be handing back the focus
         const RECT box = ScreenRectOf(Control(comboId));
         Click({box.right - 6, (box.top + box.bottom) / 2});  // the drop-down button
         HWND list = nullptr;
