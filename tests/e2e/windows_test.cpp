@@ -53,8 +53,8 @@ TEST_F(WindowsTest, AnAboutWindowShowsItsLayoutWithTheFocusOnOk) {
 
 // "Numoraについて" does nothing, each "バージョン情報" opens a window of its own;
 // each closes only itself, by the close box's command or by OK, and Tab stays on
-// its only button; "終了" closes
-// the main window only, and the last window to close ends the program.
+// its only button; "終了" closes the main window only, and the last window to
+// close ends the program.
 TEST_F(WindowsTest, EachWindowClosesOnlyItselfAndTheLastOneEndsTheProgram) {
     App().Choose(IDM_MFIL);
     HWND older = NewAboutWindow(), newer = NewAboutWindow();
