@@ -1,7 +1,5 @@
 // What the handlers expect of the window's controls: small views that the
-// Win32 layer implements and the tests fake. A failed operation throws:
-// std::system_error where the file system failed, std::runtime_error where a
-// control did.
+// Win32 layer implements and the tests fake. A failed operation throws Failure.
 #pragma once
 
 #include <cstdint>

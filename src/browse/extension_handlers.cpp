@@ -1,7 +1,8 @@
 #include "browse/extension_handlers.h"
 
 #include <cstddef>
-#include <exception>
+
+#include "win32/failure.h"
 
 namespace numora {
 
@@ -38,7 +39,8 @@ void Combo1_Click(ComboControl& combo1, TextControl& command2, FileList& file1) 
 }
 
 void Command2_Click(TextControl& command2, ComboControl& combo1, const LetterCase& letterCase) {
-    try {
+    // A failure ends it silently; whatever was already written stays.
+    Completes([&] {
         const std::wstring caption = command2.Text();
         if (caption == L"A") {
             combo1.SetText(letterCase.Upper(combo1.Text()));
@@ -47,9 +49,7 @@ void Command2_Click(TextControl& command2, ComboControl& combo1, const LetterCas
             combo1.SetText(letterCase.Lower(combo1.Text()));
             command2.SetText(L"A");
         }
-    } catch (const std::exception&) {
-        // Ends silently; whatever was already written stays.
-    }
+    });
 }
 
 }  // namespace numora

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
-#include <system_error>
 #include <utility>
 
 #include "browse/folder_path.h"

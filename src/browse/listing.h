@@ -1,5 +1,5 @@
 // The folder reads behind the folder and file lists (Win32). A folder that
-// cannot be read throws std::system_error.
+// cannot be read throws Failure.
 #pragma once
 
 #include <windows.h>

@@ -1,13 +1,13 @@
 #include "shell/form_handlers.h"
 
 #include <cstdint>
-#include <exception>
 #include <optional>
 #include <vector>
 
 #include "browse/extension_handlers.h"
 #include "browse/navigation_handlers.h"
 #include "rename/sequence_number.h"
+#include "win32/failure.h"
 
 namespace numora {
 namespace {
@@ -18,12 +18,9 @@ class BusyPointer {
     explicit BusyPointer(Form1View& form) : form_(form) {
         form_.SetMousePointer(MousePointer::ArrowHourglass);
     }
+    // Nothing sensible is left to do for a pointer that cannot be reset.
     ~BusyPointer() {
-        try {
-            form_.SetMousePointer(MousePointer::Default);
-        } catch (const std::exception&) {
-            // Nothing sensible is left to do for a pointer that cannot be reset.
-        }
+        Completes([&] { form_.SetMousePointer(MousePointer::Default); });
     }
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
@@ -53,13 +50,16 @@ RenamingRunInput ReadRunInput(Form1View& form, std::int16_t count) {
 }  // namespace
 
 LoadOutcome Form_Load(Form1View& form, InstanceRule& instances) {
-    try {
+    LoadOutcome outcome = LoadOutcome::ShowWindow;
+    // Whatever step fails, the window is shown in the state reached so far.
+    Completes([&] {
         form.SetOuterWidthTwips(kForm1LoadedOuterWidthTwips);
         for (const ToolTipText& tip : kForm1ToolTips) {
             form.SetToolTip(tip.control, std::wstring(tip.text));
         }
         if (instances.EarlierInstanceRunning()) {
-            return LoadOutcome::EndProgram;
+            outcome = LoadOutcome::EndProgram;
+            return;
         }
         form.Dir1().SetPath(form.Drive1().Drive());
         for (const auto& entry : ExtensionEntries()) {
@@ -70,32 +70,32 @@ LoadOutcome Form_Load(Form1View& form, InstanceRule& instances) {
             form.Combo2().AddItem(std::wstring(entry));
         }
         form.Combo2().SetText(form.Combo2().List(2));
-    } catch (const std::exception&) {
-        // Whatever step failed, the window is shown in the state reached so far.
-    }
-    return LoadOutcome::ShowWindow;
+    });
+    return outcome;
 }
 
 RenamingRunResult Command1_Click(Form1View& form, const RenameFile& renameFile) {
     RenamingRunResult result;
-    {
-        std::optional<BusyPointer> busy;
-        try {
-            form.Text2().SetText(L"0");
-            busy.emplace(form);
-            const std::int16_t count = form.File1().ListCount();
-            if (count <= 0) {
-                form.Notice().BeepAndShowInformation(L"ファイルがありません。");
-                return result;  // NoFiles: the list is not refreshed
-            }
-            // The counter box is out of sight, and a run serves no message until it
-            // ends, so no one can read the counter before then: one write at the
-            // end shows what one a file would, which under Wine costs 0.2 ms a file.
-            result = RenamingRun(ReadRunInput(form, count), renameFile);
-            form.Text2().SetText(result.CounterText);
-        } catch (const std::exception&) {
-            result.ExitKind = RunExit::Finished;
+    std::optional<BusyPointer> busy;
+    bool noFiles = false;
+    // A failure at any step ends the run there; the list is refreshed all the same.
+    Completes([&] {
+        form.Text2().SetText(L"0");
+        busy.emplace(form);
+        const std::int16_t count = form.File1().ListCount();
+        if (count <= 0) {
+            form.Notice().BeepAndShowInformation(L"ファイルがありません。");
+            noFiles = true;  // NoFiles: the list is not refreshed
+            return;
         }
+        // The counter box is out of sight, and a run serves no message until it
+        // ends, so no one can read the counter before then: one write at the
+        // end shows what one a file would, which under Wine costs 0.2 ms a file.
+        result = RenamingRun(ReadRunInput(form, count), renameFile);
+        form.Text2().SetText(result.CounterText);
+    });
+    if (!noFiles) {
+        result.ExitKind = RunExit::Finished;
         RefreshFileList(form.File1(), form.Notice());
     }
     return result;

@@ -175,10 +175,10 @@ LRESULT CALLBACK EnterOpensRow(HWND list, UINT message, WPARAM wParam, LPARAM lP
 FolderListWin32::FolderListWin32(HWND list, const std::wstring& initialFolder) : list_(list) {
     SetWindowLongPtrW(list_, GWLP_USERDATA, GetWindowLongPtrW(list_, GWLP_WNDPROC));
     SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EnterOpensRow));
-    try {
-        path_ = ResolveOpenableFolder(initialFolder);
-        ShowRows(FolderTreeRows(path_, ListSubfolders(path_)));
-    } catch (const std::system_error&) {
+    if (!Completes([&] {
+            path_ = ResolveOpenableFolder(initialFolder);
+            ShowRows(FolderTreeRows(path_, ListSubfolders(path_)));
+        })) {
         path_ = NormalizeFolderPath(initialFolder);
     }
 }
@@ -258,11 +258,8 @@ void FolderListWin32::Draw(const DRAWITEMSTRUCT& item) const {
 }
 
 void FileListWin32::ShowInitialFolder(const std::wstring& folder) {
-    try {
-        SetPath(folder);
-    } catch (const std::system_error&) {
-        // Shown empty; the folder list's first change fills it.
-    }
+    // Shown empty when it cannot be read; the folder list's first change fills it.
+    Completes([&] { SetPath(folder); });
 }
 
 void FileListWin32::SetPath(const std::wstring& folder) {

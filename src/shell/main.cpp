@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "shell/application.h"
-#include "shell/platform_services.h"
+#include "win32/failure.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     return numora::CallGuarded([] {

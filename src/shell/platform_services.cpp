@@ -1,7 +1,5 @@
 #include "shell/platform_services.h"
 
-#include <exception>
-
 #include "win32/failure.h"
 
 namespace numora {
@@ -25,14 +23,6 @@ std::wstring MapCase(const std::wstring& text, DWORD mapping) {
 HCURSOR CursorFor(MousePointer pointer) {
     return LoadCursorW(nullptr,
                        pointer == MousePointer::ArrowHourglass ? IDC_APPSTARTING : IDC_ARROW);
-}
-
-std::wstring Widen(const char* text) {
-    const int needed = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(needed > 0 ? needed : 1), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), needed);
-    wide.resize(wide.size() - 1);  // the terminating null
-    return wide;
 }
 
 }  // namespace
@@ -75,25 +65,6 @@ bool MousePointerShape::ApplyOnSetCursor() const {
     }
     SetCursor(CursorFor(pointer_));
     return true;
-}
-
-void EndOnUncaughtFailure(const std::wstring& detail) {
-    const std::wstring text = L"実行時エラーが発生したため、Numora を終了します。\n\n" + detail;
-    // Task-modal: no window of the program takes input while the box is up.
-    MessageBoxW(nullptr, text.c_str(), L"Numora", MB_OK | MB_ICONERROR | MB_TASKMODAL);
-    ExitProcess(1);
-}
-
-void EndOnCurrentException() {
-    std::wstring detail;
-    try {
-        throw;
-    } catch (const std::exception& error) {
-        detail = Widen(error.what());
-    } catch (...) {
-        detail = L"不明なエラー";
-    }
-    EndOnUncaughtFailure(detail);
 }
 
 }  // namespace numora

@@ -1,6 +1,5 @@
 // The services the program takes from the platform: the single-instance rule,
-// letter case, the user notice, the mouse pointer, and the one path for a
-// failure that no handler caught.
+// letter case, the user notice and the mouse pointer.
 #pragma once
 
 #include <windows.h>
@@ -60,21 +59,5 @@ class MousePointerShape {
   private:
     MousePointer pointer_ = MousePointer::Default;
 };
-
-// The standard message box for an uncaught failure, then the end of the program.
-[[noreturn]] void EndOnUncaughtFailure(const std::wstring& detail);
-
-// For use inside a catch block: describes the exception in flight, then ends.
-[[noreturn]] void EndOnCurrentException();
-
-// Runs f; nothing it throws gets past this point.
-template <typename F>
-auto CallGuarded(F&& f) -> decltype(f()) {
-    try {
-        return f();
-    } catch (...) {
-        EndOnCurrentException();
-    }
-}
 
 }  // namespace numora

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include "shell/platform_services.h"
 #include "win32/failure.h"
 
 namespace numora {

@@ -4,18 +4,18 @@
 
 #include <functional>
 #include <map>
-#include <system_error>
 
 #include "browse/controls.h"
 #include "browse/user_notice.h"
 #include "shell/form_views.h"
 #include "shell/instance_rule.h"
+#include "win32/failure.h"
 
 namespace numora::fakes {
 
 using Log = std::vector<std::wstring>;
 
-inline const std::system_error kRefused(EIO, std::generic_category());
+inline const Failure kRefused("refused");
 
 template <typename Control>
 struct FakeTextOf : Control {

@@ -10,6 +10,7 @@
 
 #include "browse/folder_path.h"
 #include "temp_folder.h"
+#include "win32/failure.h"
 
 namespace numora {
 namespace {
@@ -69,14 +70,14 @@ TEST(ListingTest, TheFileListShowsMatchingPlainFilesAndTheFolderListVisibleFolde
         << "a pattern that looks at more than the extension";
     EXPECT_EQ(ListSubfolders(folder.Path()),
               (std::vector<std::wstring>{L"dir.jpg", L"sub9", L"Sub10"}));
-    EXPECT_THROW(ListFiles(folder.FullName(L"missing"), L"*.*"), std::system_error);
+    EXPECT_THROW(ListFiles(folder.FullName(L"missing"), L"*.*"), Failure);
 }
 
 TEST(ListingTest, OpeningGivesTheStoredSpellingAndADriveTextItsCurrentDirectoryHoweverLong) {
     const tools::TempFolder folder;
     folder.AddFolder(L"Mixed Case");
     folder.AddFile(L"file.jpg");
-    EXPECT_THROW(ResolveOpenableFolder(folder.FullName(L"file.jpg")), std::system_error);
+    EXPECT_THROW(ResolveOpenableFolder(folder.FullName(L"file.jpg")), Failure);
     EXPECT_EQ(ResolveOpenableFolder(folder.FullName(L"MIXED case\\")),
               NormalizeFolderPath(folder.FullName(L"Mixed Case")));
 
@@ -89,8 +90,7 @@ TEST(ListingTest, OpeningGivesTheStoredSpellingAndADriveTextItsCurrentDirectoryH
     EXPECT_EQ(ResolveOpenableFolder(deep.substr(0, 2) + L" [LABEL]"), NormalizeFolderPath(deep));
     SetCurrentDirectoryW(previous.c_str());
 
-    EXPECT_THROW(ResolveOpenableFolder(L"r:"), std::system_error)
-        << "r: is the prefix's unready drive";
+    EXPECT_THROW(ResolveOpenableFolder(L"r:"), Failure) << "r: is the prefix's unready drive";
 }
 
 }  // namespace

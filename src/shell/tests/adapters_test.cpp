@@ -14,6 +14,7 @@
 #include "shell/platform_services.h"
 #include "shell/standard_controls.h"
 #include "temp_folder.h"
+#include "win32/failure.h"
 
 namespace numora {
 namespace {
@@ -158,7 +159,7 @@ TEST_F(AdaptersTest, TheFolderListNotifiesEveryChangeAndDrawsItsRowsAsATree) {
     folder.AddFolder(L"later\\later");
     dir1.SetPath(later);  // now shown: a change, so that the file list follows
     dir1.SetPath(later);
-    EXPECT_THROW(dir1.SetPath(folder.FullName(L"missing")), std::system_error);
+    EXPECT_THROW(dir1.SetPath(folder.FullName(L"missing")), Failure);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(dir1.Path(), NormalizeFolderPath(later));
 
@@ -179,7 +180,7 @@ TEST_F(AdaptersTest, AnUnreadableFolderEmptiesTheFileListAndRedrawsIt) {
     FileListWin32 file1(list, L"*.jpg");
     file1.SetPath(folder.Path());
     EXPECT_EQ(file1.ListCount() == 1 ? file1.List(0) : L"", L"a.jpg");
-    EXPECT_THROW(file1.SetPath(folder.FullName(L"missing")), std::system_error);
+    EXPECT_THROW(file1.SetPath(folder.FullName(L"missing")), Failure);
     EXPECT_EQ(file1.ListCount(), 0);
     EXPECT_NE(GetWindowLongW(list, GWL_STYLE) & WS_VISIBLE, 0) << "drawing was left off";
 }
