@@ -1,4 +1,5 @@
 #include "rename/renaming_run.h"
+#include "rename/sequence_number.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <map>
 #include <random>
 #include <set>
+#include <tuple>
 
 namespace numora {
 namespace {
@@ -18,6 +20,21 @@ RenamingRunInput Input(std::wstring folder, std::vector<std::wstring> names,
                        std::wstring extension = L"jpg") {
     return {std::move(folder), std::move(names), std::move(base),
             std::move(choice), kEntries,         std::move(extension)};
+}
+
+// The first equal entry decides; a text of no entry keeps what the run holds;
+// past 99999 no width pads. (The widths at every number a run reaches: the runs below.)
+TEST(RenamingRunTest, PaddingFollowsTheFirstEqualEntry) {
+    const std::tuple<const wchar_t*, const wchar_t*, const wchar_t*> rows[] = {
+        {L"２桁", L"9", L"0"},     {L"２桁", L"10", L""},     {L"６桁", L"99999", L"0"},
+        {L"６桁", L"100000", L""}, {L"３桁 ", L"5", L"held"}, {L"", L"5", L"held"}};
+    for (const auto& [choice, counter, padding] : rows) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(choice) + L" " + counter));
+        EXPECT_EQ(ZeroPadding(choice, kEntries, counter, L"held"), padding);
+    }
+    const std::vector<std::wstring> repeating = {L"a", L"b", L"c", L"b", L"e", L"f"};
+    EXPECT_EQ(ZeroPadding(L"b", repeating, L"1", L""), L"0");
+    EXPECT_EQ(ZeroPadding(L"f", repeating, L"1", L""), L"00000");
 }
 
 // One run of a list longer than the 16-bit count can hold: it renames 32767
@@ -48,8 +65,20 @@ TEST(RenamingRunTest, ALongRunPadsEachNumberByItsOwnDigitsAndEndsAfterFile32767)
     }
 }
 
-// How a random run ends, or a rename fails.
-enum Way { kFull, kTaken, kMissing, kDenied, kAlreadyNamed, kEmpty, kWays };
+// How a random run ends or a rename fails, and what else a run may meet on its way.
+enum Way {
+    kFull,
+    kTaken,
+    kTakenInOtherCase,
+    kMissing,
+    kDenied,
+    kEmpty,  // the ways of ending
+    kStopAtFirst,
+    kAlreadyNamed,
+    kRespelled,
+    kPast1000,
+    kWays
+};
 
 // A volume as MoveFileW sees one on NTFS: names compare without regard to
 // letter case and a doubled separator names the same file; a rename fails when
@@ -76,7 +105,8 @@ class FakeVolume {
         if (calls++ == deniedCall) return kDenied;
         const auto source = files.find(Key(from));
         if (source == files.end()) return kMissing;
-        if (Key(to) != Key(from) && files.count(Key(to)) != 0) return kTaken;
+        if (const auto taken = files.find(Key(to)); taken != files.end() && taken != source)
+            return taken->second.first == to ? kTaken : kTakenInOtherCase;
         File moved{to, source->second.second};
         files.erase(source);
         files[Key(to)] = moved;
@@ -91,8 +121,10 @@ class FakeVolume {
 // which renames must be asked for, where the run stops and why, the counter, and
 // the whole volume afterwards; each way of ending must occur often.
 TEST(RenamingRunTest, RandomRunsDoExactlyThePredictedRenames) {
-    const char* const kWayNames[] = {"full run",      "taken name",       "missing file",
-                                     "access denied", "already its name", "empty list"};
+    const char* const kWayNames[] = {
+        "full run",           "taken name",        "name taken in another case", "missing file",
+        "access denied",      "empty list",        "stop at the first file",     "already its name",
+        "own name respelled", "run past file 1000"};
     std::array<int, kWays> ways{};
     // Each folder text with the start of its files' full names: only the ten
     // root texts go without a separator of the run's own, not "C:\" or "z:\".
@@ -125,47 +157,57 @@ TEST(RenamingRunTest, RandomRunsDoExactlyThePredictedRenames) {
         };
 
         // The folder: listed files, some gone since they were listed, and a file
-        // the list does not show.
+        // the list does not show. A long list, past 999 files, meets each of
+        // those rarely, so that most such runs get past file 1000.
         FakeVolume volume;
         std::set<std::wstring> listedKeys;
-        const int count = round % 50 == 0 ? 0 : 1 + static_cast<int>(random() % 12);
+        const bool longList = round % 250 == 1;
+        const int count = round % 50 == 0 ? 0
+                          : longList      ? 1000 + static_cast<int>(random() % 10)
+                                          : 1 + static_cast<int>(random() % 12);
+        const unsigned rarely = longList ? 20000 : 1;
         for (int i = 0; i < count; ++i) {
             // Some named as the run names a file here or later, some in lower case,
             // which Windows takes for the same name.
-            const int kind = static_cast<int>(random() % 8),
-                      other = 1 + static_cast<int>(random() % 9);
+            const int kind = static_cast<int>(random() % (8 * rarely)),
+                      other = 1 + static_cast<int>(random() % (longList ? count : 9));
             const std::wstring name = kind == 0   ? newName(i + 1)
                                       : kind == 1 ? newName(other)
                                       : kind == 2 ? FakeVolume::Key(newName(other))
                                                   : L"p" + std::to_wstring(i) + L".jpg";
             if (!listedKeys.insert(FakeVolume::Key(name)).second) continue;
             input.FileNames.push_back(name);
-            if (random() % 12 != 0) volume.Add(folder + name, name);
+            if (random() % (12 * rarely) != 0) volume.Add(folder + name, name);
         }
         if (random() % 6 == 0) {
             const std::wstring unlisted = newName(1 + static_cast<int>(random() % 9));
             if (listedKeys.count(FakeVolume::Key(unlisted)) == 0)
                 volume.Add(folder + unlisted, L"unlisted");
         }
-        const int deniedCall = random() % 5 == 0 ? static_cast<int>(random() % 6) : -1;
+        const int deniedCall =
+            random() % (5 * rarely) == 0 ? static_cast<int>(random() % (6 * rarely)) : -1;
 
         // The prediction, on a copy of the volume.
         FakeVolume predicted = volume;
         std::vector<std::wstring> expectedCalls;
         int counter = 0;
         Way way = input.FileNames.empty() ? kEmpty : kFull;
-        bool alreadyNamed = false;
+        std::set<Way> met;
         for (int number = 1; number <= static_cast<int>(input.FileNames.size()); ++number) {
             counter = number;
             const std::wstring from = folder + input.FileNames[number - 1];
             const std::wstring to = folder + newName(number);
             if (from == to) {
-                alreadyNamed = true;
+                met.insert(kAlreadyNamed);
                 continue;
             }
+            if (FakeVolume::Key(from) == FakeVolume::Key(to)) met.insert(kRespelled);
             expectedCalls.push_back(from + L" -> " + to);
             if ((way = predicted.Rename(from, to, deniedCall)) != kFull) break;
         }
+        const bool stopped = way != kFull && way != kEmpty;
+        if (stopped && counter == 1) met.insert(kStopAtFirst);
+        if (counter >= 1000) met.insert(kPast1000);
 
         std::vector<std::wstring> calls;
         const RenamingRunResult result =
@@ -181,16 +223,15 @@ TEST(RenamingRunTest, RandomRunsDoExactlyThePredictedRenames) {
         ASSERT_EQ(result.CounterText, std::to_wstring(counter)) << context();
         ASSERT_EQ(result.ExitKind, input.FileNames.empty() ? RunExit::NoFiles : RunExit::Finished)
             << context();
-        const bool stopped = way == kTaken || way == kMissing || way == kDenied;
         ASSERT_EQ(result.StoppedAt,
                   stopped ? std::optional<std::int16_t>(counter - 1) : std::nullopt)
             << context();
         ASSERT_EQ(volume.files, predicted.files) << context();
         ++ways[way];
-        ways[kAlreadyNamed] += alreadyNamed;
+        for (const Way also : met) ++ways[also];
     }
     for (int way = 0; way < kWays; ++way) {
-        EXPECT_GE(ways[way], 100) << kWayNames[way];
+        EXPECT_GE(ways[way], way == kPast1000 ? 30 : 100) << kWayNames[way];
     }
 }
 
