@@ -252,7 +252,8 @@ void SortAsExplorer(std::vector<std::wstring>& names) {
     }
 }
 
-std::vector<std::wstring> ListFiles(const std::wstring& folder, const std::wstring& patternText) {
+std::vector<std::wstring> ListFiles(const std::wstring& folder, const std::wstring& patternText,
+                                    std::size_t limit) {
     std::vector<std::wstring> names;
     ExtensionPatternCache patterns(patternText);
     ForEachEntry(folder, [&](std::wstring_view name, DWORD attributes) {
@@ -261,8 +262,8 @@ std::vector<std::wstring> ListFiles(const std::wstring& folder, const std::wstri
         }
     });
     SortAsExplorer(names);
-    if (names.size() > kMaxListedFiles) {
-        names.resize(kMaxListedFiles);
+    if (names.size() > limit) {
+        names.resize(limit);
     }
     return names;
 }

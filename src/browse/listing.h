@@ -21,9 +21,10 @@ bool MatchesFilePattern(const wchar_t* name, const std::wstring& patternText);
 void SortAsExplorer(std::vector<std::wstring>& names);
 
 // What the file list shows for a folder: its plain files (no folders, hidden
-// or system files) that match the pattern text, in Explorer's order, at most
-// kMaxListedFiles of them.
-std::vector<std::wstring> ListFiles(const std::wstring& folder, const std::wstring& patternText);
+// or system files) that match the pattern text, the first `limit` of them in
+// Explorer's order.
+std::vector<std::wstring> ListFiles(const std::wstring& folder, const std::wstring& patternText,
+                                    std::size_t limit);
 
 // The folder's visible subfolders in Explorer's order.
 std::vector<std::wstring> ListSubfolders(const std::wstring& folder);

@@ -27,7 +27,7 @@ Application::~Application() {
     }
 }
 
-int Application::Run() {
+Application::Application() {
     // The program tells of a drive that is not ready itself; the system must not
     // ask for a disk first.
     SetErrorMode(SEM_FAILCRITICALERRORS);
@@ -43,9 +43,12 @@ int Application::Run() {
                         GetModuleHandleW(nullptr), this) == nullptr) {
         ThrowLastError("The application window could not be created.");
     }
-    form1_ = std::make_unique<Form1>(*this, instances_, *this);
+}
+
+int Application::Run() {
+    form1_ = std::make_unique<Form1>(*this, *this);
     form1_->Create(hwnd_);
-    if (form1_->Load() == LoadOutcome::EndProgram) {
+    if (Form_Load(*form1_, instances_) == LoadOutcome::EndProgram) {
         return 0;
     }
     form1_->Show();

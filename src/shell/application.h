@@ -19,7 +19,9 @@ namespace numora {
 
 class Application : public WindowBase<Application>, public AboutWindows, public WindowLifetime {
   public:
-    Application() = default;
+    // Readies the process (error mode, controls, window classes) and makes the
+    // hidden window that owns every other; once a process.
+    Application();
     ~Application();
 
     // Runs the program to its end; returns the process's exit code.

@@ -57,8 +57,8 @@ struct Form1::Controls {
     ComboControlWin32 combo2;
 };
 
-Form1::Form1(AboutWindows& aboutWindows, InstanceRule& instances, WindowLifetime& lifetime)
-    : aboutWindows_(aboutWindows), instances_(instances), lifetime_(lifetime) {}
+Form1::Form1(AboutWindows& aboutWindows, WindowLifetime& lifetime)
+    : aboutWindows_(aboutWindows), lifetime_(lifetime) {}
 
 Form1::~Form1() {
     // Here, while the members the window's messages use still exist.
@@ -103,10 +103,6 @@ void Form1::Create(HWND owner) {
     views_->dir1.SetChangeCallback([this] { Dir1_Change(Dir1(), File1(), Notice()); });
     ApplyFont();
     lastFocus_ = Control(Form1Control::Drive1);
-}
-
-LoadOutcome Form1::Load() {
-    return Form_Load(*this, instances_);
 }
 
 void Form1::RelayMouseMessage(const MSG& message) {

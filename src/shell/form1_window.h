@@ -30,12 +30,11 @@ RECT Form1PlacedOuterRect(int dpi);
 
 class Form1 : public WindowBase<Form1>, public Form1View {
   public:
-    Form1(AboutWindows& aboutWindows, InstanceRule& instances, WindowLifetime& lifetime);
+    Form1(AboutWindows& aboutWindows, WindowLifetime& lifetime);
     ~Form1();
 
     // Creates the window hidden, owned by `owner`, with all its controls.
     void Create(HWND owner);
-    LoadOutcome Load();
     // A mouse message from the queue for this window or one of its controls.
     void RelayMouseMessage(const MSG& message);
 
@@ -71,7 +70,6 @@ class Form1 : public WindowBase<Form1>, public Form1View {
     HWND Control(Form1Control control) const;
 
     AboutWindows& aboutWindows_;
-    InstanceRule& instances_;
     WindowLifetime& lifetime_;
     int dpi_ = 96;
     UniqueFont font_;

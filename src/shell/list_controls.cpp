@@ -284,7 +284,7 @@ void FileListWin32::Reload() {
     // Redrawing after every entry costs milliseconds each under Wine.
     const RedrawGuard quiet(list_);
     Clear();
-    const std::vector<std::wstring> names = ListFiles(path_, pattern_);
+    const std::vector<std::wstring> names = ListFiles(path_, pattern_, kMaxListedFiles);
     std::size_t characters = 0;
     for (const std::wstring& name : names) {
         characters += name.size() + 1;

@@ -62,15 +62,18 @@ TEST(ListingTest, TheFileListShowsMatchingPlainFilesAndTheFolderListVisibleFolde
     for (const auto* name : {L"s.jpg", L"system"})
         SetFileAttributesW(folder.FullName(name).c_str(), FILE_ATTRIBUTE_SYSTEM);
 
-    EXPECT_EQ(ListFiles(folder.Path(), L"*.jpg;*.jpeg"),
+    EXPECT_EQ(ListFiles(folder.Path(), L"*.jpg;*.jpeg", 9),
               (std::vector<std::wstring>{L"a.jpeg", L"B2.JPG", L"b10.jpg", L"写真.jpg",
                                          L"\U00020BB7野家.JPG"}));
-    EXPECT_EQ(ListFiles(folder.Path(), L"b*.jpg"),
+    EXPECT_EQ(ListFiles(folder.Path(), L"b*.jpg", 9),
               (std::vector<std::wstring>{L"B2.JPG", L"b10.jpg"}))
         << "a pattern that looks at more than the extension";
+    EXPECT_EQ(ListFiles(folder.Path(), L"*.jpg;*.jpeg", 2),
+              (std::vector<std::wstring>{L"a.jpeg", L"B2.JPG"}))
+        << "the first in order, up to the limit";
     EXPECT_EQ(ListSubfolders(folder.Path()),
               (std::vector<std::wstring>{L"dir.jpg", L"sub9", L"Sub10"}));
-    EXPECT_THROW(ListFiles(folder.FullName(L"missing"), L"*.*"), Failure);
+    EXPECT_THROW(ListFiles(folder.FullName(L"missing"), L"*.*", 9), Failure);
 }
 
 TEST(ListingTest, OpeningGivesTheStoredSpellingAndADriveTextItsCurrentDirectoryHoweverLong) {
