@@ -138,6 +138,9 @@ numora_wine_up() {
     fi
     # A drive whose folder is missing: listed, but it cannot be opened (not ready).
     ln -sfn /nonexistent/numora-missing-drive "$WINEPREFIX/dosdevices/r:"
+    # A label for c:, read by the drive list's tests. Wine keeps a folder drive's
+    # label in this file and reads it once, before the first program starts.
+    echo NUMORA-C >"$WINEPREFIX/drive_c/.windows-label"
     # Keep one wineserver for the whole session instead of one per program.
     wineserver -p 60 ||
         numora_fail "the wineserver of $WINEPREFIX could not start" "run scripts/setup"

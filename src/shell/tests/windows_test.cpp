@@ -121,5 +121,20 @@ TEST_F(WindowsTest, TheFocusComesBackToItsControlWhenTheWindowIsActiveAgain) {
     EXPECT_EQ(GetFocus(), Control(Form1Control::Text1));
 }
 
+// Over a text box its own I-beam, but the busy pointer while a run is busy.
+TEST_F(WindowsTest, TheBusyPointerCoversTheControlsOnlyWhileARunIsBusy) {
+    const HWND text1 = Control(Form1Control::Text1);
+    const auto pointer = [&] {
+        SendMessageW(text1, WM_SETCURSOR, reinterpret_cast<WPARAM>(text1),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    EXPECT_EQ(pointer(), LoadCursorW(nullptr, IDC_IBEAM));
+    form1_.SetMousePointer(MousePointer::ArrowHourglass);
+    EXPECT_EQ(pointer(), LoadCursorW(nullptr, IDC_APPSTARTING));
+    form1_.SetMousePointer(MousePointer::Default);
+    EXPECT_EQ(pointer(), LoadCursorW(nullptr, IDC_IBEAM));
+}
+
 }  // namespace
 }  // namespace numora
