@@ -78,8 +78,9 @@ double PressInProgram(const std::wstring& numora, const std::wstring& folder,
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    const std::wstring work = argc > 1 ? argv[1] : OwnFolder();
-    const std::wstring numora = OwnFolder() + L"..\\src\\shell\\numora.exe";
+    const std::filesystem::path here = numora::tools::OwnFolder();
+    const std::wstring work = argc > 1 ? argv[1] : here.wstring();
+    const std::wstring numora = (here / NUMORA_EXE).lexically_normal();
     const std::wstring programFolder = work + L"\\press-program";
     const std::wstring bareFolder = work + L"\\press-bare";
     MakeFolder(programFolder, L"x");

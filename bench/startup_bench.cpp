@@ -41,12 +41,13 @@ double SecondsToVisibleWindow(const std::wstring& exe, const wchar_t* className,
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    const std::wstring work = argc > 1 ? argv[1] : OwnFolder();
+    const std::filesystem::path here = numora::tools::OwnFolder();
+    const std::wstring work = argc > 1 ? argv[1] : here.wstring();
     const std::wstring folder = work + L"\\startup";
     CreateDirectoryW(folder.c_str(), nullptr);
-    const std::wstring numora = OwnFolder() + L"..\\src\\shell\\numora.exe";
-    const std::wstring sameControls = OwnFolder() + L"same_controls_window.exe";
-    const std::wstring minimal = OwnFolder() + L"minimal_window.exe";
+    const std::wstring numora = (here / NUMORA_EXE).lexically_normal();
+    const std::wstring sameControls = here / L"same_controls_window.exe";
+    const std::wstring minimal = here / L"minimal_window.exe";
     constexpr const wchar_t* kSameControlsClass = L"NumoraBenchSameControls";
     constexpr const wchar_t* kMinimalClass = L"NumoraBenchMinimal";
 

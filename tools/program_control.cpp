@@ -76,17 +76,28 @@ HWND VisibleWindow(DWORD processId, const wchar_t* className) {
     return nullptr;
 }
 
-HWND WaitForVisibleWindow(DWORD processId, const wchar_t* className, DWORD milliseconds) {
+std::filesystem::path OwnFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path();
+}
+
+bool PollUntil(const std::function<bool()>& ready, DWORD milliseconds, DWORD interval) {
     const ULONGLONG deadline = GetTickCount64() + milliseconds;
-    for (;;) {
-        if (const HWND window = VisibleWindow(processId, className)) {
-            return window;
-        }
+    while (!ready()) {
         if (GetTickCount64() >= deadline) {
-            return nullptr;
+            return false;
         }
-        Sleep(1);
+        Sleep(interval);
     }
+    return true;
+}
+
+HWND WaitForVisibleWindow(DWORD processId, const wchar_t* className, DWORD milliseconds) {
+    HWND window = nullptr;
+    PollUntil([&] { return (window = VisibleWindow(processId, className)) != nullptr; },
+              milliseconds);
+    return window;
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

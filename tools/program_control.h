@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,13 +33,20 @@ class ProgramProcess {
     UniqueKernelHandle process_;
 };
 
+// Looks every `interval` milliseconds until `ready` holds: true once it does,
+// false when `milliseconds` have passed first.
+bool PollUntil(const std::function<bool()>& ready, DWORD milliseconds, DWORD interval = 1);
+
+// The folder that holds this program's .exe.
+std::filesystem::path OwnFolder();
+
 // The top-level windows of one class of a process (of any process: 0).
 std::vector<HWND> WindowsOf(DWORD processId, const wchar_t* className);
 
 // The first visible one, or null.
 HWND VisibleWindow(DWORD processId, const wchar_t* className);
 
-// Looks every millisecond until one is visible; null when none is within `milliseconds`.
+// The first one visible within `milliseconds`, or null.
 HWND WaitForVisibleWindow(DWORD processId, const wchar_t* className, DWORD milliseconds);
 
 // A message's answer; throws std::runtime_error when the window's program does

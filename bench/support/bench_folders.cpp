@@ -61,11 +61,4 @@ std::size_t BareFindLoop(const std::wstring& folder) {
     return count;
 }
 
-std::wstring OwnFolder() {
-    wchar_t path[MAX_PATH]{};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring exe(path);
-    return exe.substr(0, exe.rfind(L'\\') + 1);
-}
-
 }  // namespace numora::bench

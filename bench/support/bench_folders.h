@@ -21,7 +21,4 @@ std::size_t BareBatchRead(const std::wstring& folder);
 // The entries a bare FindFirstFileExW loop sees, "." and ".." included.
 std::size_t BareFindLoop(const std::wstring& folder);
 
-// The folder that holds this program's .exe, with a trailing backslash.
-std::wstring OwnFolder();
-
 }  // namespace numora::bench

@@ -20,20 +20,20 @@ TEST_F(NumoraTest, TheFileListFollowsAFolderOpenedByDoubleClickOrEnter) {
     EXPECT_TRUE(ItemsBecome(Control(IDC_FILE1), {L"a.jpg"}));
 }
 
+// (What is told: the handlers' own tests.)
 TEST_F(NumoraTest, AFolderRemovedBehindTheListIsToldAndTheListsStayTogether) {
     folder_.AddFile(L"a.jpg");
     folder_.AddFile(L"gone\\x.jpg");
     Start();
     std::filesystem::remove_all(folder_.FullName(L"gone"));
     App().OpenFolder(L"gone", false);
-    PressOk(WaitForMessageBox(App().ProcessId()));  // what it tells: the handler's own test
+    PressOk(WaitForMessageBox(App().ProcessId()));
     SyncWith(App().Form1());
     EXPECT_EQ(ItemsOf(Control(IDC_DIR1)).back(), L"gone") << "the folder list stays where it was";
     EXPECT_EQ(ItemsOf(Control(IDC_FILE1)), std::vector<std::wstring>{L"a.jpg"});
 }
 
-// The unready drive is the prefix's r:, a link to a folder that is not there. (What
-// the handler tells and how often: its own test.)
+// The unready drive is the prefix's r:, a link to a folder that is not there.
 TEST_F(NumoraTest, AnUnreadyDriveIsToldOnceThenAnotherDriveCanBeChosen) {
     Start();
     HWND drive1 = Control(IDC_DRIVE1);
