@@ -27,8 +27,9 @@ int wmain(int argc, wchar_t** argv) {
     // A visible window with the file list as the main window makes it.
     HWND window = CreateWindowExW(0, L"STATIC", L"fill", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                   600, 600, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    HWND listBox = CreateLayoutControl(window, LayoutOf(kForm1Controls, Form1Control::File1), 96,
-                                       static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    HWND listBox =
+        CreateLayoutControl(window, kForm1Controls[RowOf(kForm1Controls, Form1Control::File1)], 96,
+                            static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     FileListWin32 fileList(listBox, ExtensionPatterns().front());
     const std::wstring other = work + L"\\fill-other";
     CreateDirectoryW(other.c_str(), nullptr);

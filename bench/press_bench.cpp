@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "program_control.h"
-#include "shell/resource_ids.h"
+#include "shell/ids.h"
 #include "support/bench_folders.h"
 #include "support/bench_stats.h"
 
@@ -52,21 +52,22 @@ double PressInProgram(const std::wstring& numora, const std::wstring& folder,
         std::fprintf(stderr, "numora showed no window\n");
         std::exit(1);
     }
-    HWND fileList = GetDlgItem(form, IDC_FILE1);
+    HWND fileList = GetDlgItem(form, IDC_FILE1_FILES);
     if (SendMessageW(fileList, LB_GETCOUNT, 0, 0) != kFiles) {
         std::fprintf(stderr, "the file list does not hold %d files\n", kFiles);
         std::exit(1);
     }
-    SendMessageW(GetDlgItem(form, IDC_TEXT1), WM_SETTEXT, 0,
+    SendMessageW(GetDlgItem(form, IDC_TEXT1_BASE_NAME), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(newBase.c_str()));
-    SendMessageW(GetDlgItem(form, IDC_COMBO2), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"４桁"));
-    HWND runButton = GetDlgItem(form, IDC_COMMAND1);
+    SendMessageW(GetDlgItem(form, IDC_COMBO2_DIGITS), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(L"４桁"));
+    HWND runButton = GetDlgItem(form, IDC_COMMAND1_RUN);
     const auto start = Clock::now();
     // Sent, not posted: returns when the handler, refresh included, has ended.
-    SendMessageW(form, WM_COMMAND, MAKEWPARAM(IDC_COMMAND1, BN_CLICKED),
+    SendMessageW(form, WM_COMMAND, MAKEWPARAM(IDC_COMMAND1_RUN, BN_CLICKED),
                  reinterpret_cast<LPARAM>(runButton));
     const double seconds = SecondsSince(start);
-    if (numora::tools::TextOf(GetDlgItem(form, IDC_TEXT2)) != std::to_wstring(kFiles)) {
+    if (numora::tools::TextOf(GetDlgItem(form, IDC_TEXT2_COUNTER)) != std::to_wstring(kFiles)) {
         std::fprintf(stderr, "the run did not reach file %d\n", kFiles);
         std::exit(1);
     }

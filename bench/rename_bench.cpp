@@ -13,7 +13,7 @@
 
 #include "rename/rename_file_win32.h"
 #include "rename/renaming_run.h"
-#include "rename/sequence_number.h"
+#include "shell/form_handlers.h"
 #include "support/bench_stats.h"
 #include "temp_folder.h"
 

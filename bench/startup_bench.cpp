@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "program_control.h"
-#include "shell/resource_ids.h"
+#include "shell/ids.h"
 #include "support/bench_folders.h"
 #include "support/bench_stats.h"
 

@@ -26,6 +26,18 @@ if(NUMORA_SANITIZE AND NOT WIN32)
   target_link_options(numora_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+# The version as the program shows it ("1.00"), and its numbered fields.
+math(EXPR NUMORA_VERSION_MINOR "${PROJECT_VERSION_MINOR}")
+file(CONFIGURE OUTPUT "${PROJECT_BINARY_DIR}/generated/numora_version.h" @ONLY CONTENT [[
+// Made by CMake from project(VERSION); read by the C++ code and the resource script.
+#pragma once
+#define NUMORA_VERSION_TEXT "@PROJECT_VERSION@"
+#define NUMORA_VERSION_WIDE L"@PROJECT_VERSION@"
+#define NUMORA_VERSION_MAJOR @PROJECT_VERSION_MAJOR@
+#define NUMORA_VERSION_MINOR @NUMORA_VERSION_MINOR@
+]])
+target_include_directories(numora_options INTERFACE "${PROJECT_BINARY_DIR}/generated")
+
 # Programs that start at wmain or wWinMain (the tests start at GoogleTest's main).
 add_library(numora_unicode_entry INTERFACE)
 if(MINGW)

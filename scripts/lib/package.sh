@@ -1,18 +1,18 @@
 # Sourced by scripts/package and the package check: the release zip.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-# "1.00", as the version block states it.
+# "1.00", as the windows build took it from project(VERSION).
 numora_version() {
-    sed -n 's/.*VALUE "ProductVersion", "\([^"]*\)".*/\1/p' "$NUMORA_ROOT/resources/numora.rc"
+    sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$NUMORA_ROOT/build/windows/CMakeCache.txt"
 }
 
-# numora_package EXE ZIP: the zip of numora.exe, the users' guide and their
+# numora_package EXE GUIDE ZIP: the zip of numora.exe, the users' guide and their
 # SHA-256 sums. The same commit gives the same bytes: the entries carry the
 # commit's time (or SOURCE_DATE_EPOCH) and no owner or extra times, in a fixed
 # order. Names are ASCII, since Windows' own zip folder reads them in the
 # system's code page before Windows 11.
 numora_package() {
-    local exe=$1 zip=$2 stage epoch
+    local exe=$1 guide=$2 zip=$3 stage epoch
     epoch=${SOURCE_DATE_EPOCH:-$(git -C "$NUMORA_ROOT" log -1 --format=%ct 2>/dev/null)} ||
         true
     [ -n "$epoch" ] || numora_fail "no commit time for the zip's entries" \
@@ -21,7 +21,7 @@ numora_package() {
     cp "$exe" "$stage/numora.exe"
     # With a byte order mark and CRLF line ends, so that Notepad on every
     # Windows opens it as UTF-8.
-    { printf '\357\273\277'; sed 's/$/\r/' "$NUMORA_ROOT/resources/README-ja.txt"; } \
+    { printf '\357\273\277'; sed 's/$/\r/' "$guide"; } \
         >"$stage/README-ja.txt"
     (cd "$stage" && sha256sum numora.exe README-ja.txt >SHA256SUMS)
     chmod 644 "$stage"/*

@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "browse/controls.h"
-#include "browse/letter_case.h"
+#include "browse/views.h"
 
 namespace numora {
 

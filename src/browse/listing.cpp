@@ -1,12 +1,10 @@
 #include "browse/listing.h"
 
-#include <shlwapi.h>
+#include <windows.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string_view>
-#include <utility>
 
 #include "browse/folder_path.h"
 #include "win32/failure.h"
@@ -37,10 +35,10 @@ UniqueKernelHandle OpenFolder(const std::wstring& folder) {
     return UniqueKernelHandle{opened};
 }
 
-// Calls `visit` with the name (in the batch, until the next one) and attributes
-// of every entry of the folder but
-// "." and "..". Read by the handle in large batches, not by FindNextFileW: that
-// copies each entry once more and takes a third longer on a big folder.
+// Calls `visit` with the name (valid until the next batch) and the attributes
+// of every entry of the folder but "." and "..". Read by the handle in large
+// batches, not by FindNextFileW: that copies each entry once more and takes a
+// third longer on a big folder.
 template <typename Visit>
 void ForEachEntry(const std::wstring& folder, Visit visit) {
     const UniqueKernelHandle handle = OpenFolder(folder);
@@ -75,37 +73,6 @@ bool IsShown(DWORD attributes) {
 
 bool IsFolder(DWORD attributes) {
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-bool ExplorerLess(const std::wstring& left, const std::wstring& right) {
-    const int logical = ::StrCmpLogicalW(left.c_str(), right.c_str());
-    return logical != 0 ? logical < 0 : left < right;
-}
-
-// The platform's sort key with digits taken as numbers. It agrees with
-// StrCmpLogicalW on most names but not all (punctuation, some kana), so it only
-// puts the names nearly in order; StrCmpLogicalW then decides.
-// Appends the key to `keys`: one call into a buffer on the stack for the
-// usual short name, two for a long one.
-void AppendNearOrderKey(const std::wstring& name, std::string& keys) {
-    constexpr DWORD kFlags = LCMAP_SORTKEY | SORT_DIGITSASNUMBERS | NORM_IGNORECASE;
-    const int length = static_cast<int>(name.size());
-    char buffer[512];
-    int bytes =
-        ::LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kFlags, name.c_str(), length,
-                        reinterpret_cast<LPWSTR>(buffer), sizeof(buffer), nullptr, nullptr, 0);
-    if (bytes > 0) {
-        keys.append(buffer, static_cast<std::size_t>(bytes));
-        return;
-    }
-    bytes = ::LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kFlags, name.c_str(), length, nullptr, 0,
-                            nullptr, nullptr, 0);
-    const std::size_t start = keys.size();
-    keys.resize(start + static_cast<std::size_t>(std::max(bytes, 0)));
-    if (bytes > 0) {
-        ::LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kFlags, name.c_str(), length,
-                        reinterpret_cast<LPWSTR>(keys.data() + start), bytes, nullptr, nullptr, 0);
-    }
 }
 
 // The names of one folder as the find functions spell them, each component
@@ -145,56 +112,6 @@ std::wstring ReadSizedText(Read read, const char* what) {
     return text;
 }
 
-// The shell's verdict on each name, asked once per extension where every
-// pattern is "*." and an extension or "*" (as all of the program's are): then the
-// verdict depends on the text after the name's last dot alone. A folder of 32767
-// photos has one or two extensions, and the shell's call is a tenth of the
-// listing's time under Wine.
-class ExtensionPatternCache {
-  public:
-    explicit ExtensionPatternCache(const std::wstring& patternText)
-        : patternText_(patternText), byExtension_(ByExtensionOnly(patternText)) {}
-
-    bool Matches(std::wstring_view name) {
-        if (!byExtension_) {
-            return MatchesFilePattern(std::wstring(name).c_str(), patternText_);
-        }
-        const std::size_t dot = name.rfind(L'.');
-        // A name without a dot is kept apart from one that ends in a dot.
-        const std::wstring extension =
-            dot == std::wstring_view::npos ? std::wstring(1, L'/') : std::wstring(name.substr(dot));
-        for (const auto& [known, matches] : verdicts_) {
-            if (known == extension) {
-                return matches;
-            }
-        }
-        const bool matches = MatchesFilePattern(std::wstring(name).c_str(), patternText_);
-        verdicts_.emplace_back(extension, matches);
-        return matches;
-    }
-
-  private:
-    static bool ByExtensionOnly(std::wstring_view patternText) {
-        for (std::size_t start = 0; start <= patternText.size();) {
-            const std::size_t end = std::min(patternText.find(L';', start), patternText.size());
-            const std::wstring_view pattern = patternText.substr(start, end - start);
-            if (!pattern.starts_with(L"*.")) {
-                return false;
-            }
-            const std::wstring_view extension = pattern.substr(2);
-            if (extension != L"*" && extension.find_first_of(L"*?. ") != std::wstring_view::npos) {
-                return false;
-            }
-            start = end + 1;
-        }
-        return true;
-    }
-
-    const std::wstring& patternText_;
-    bool byExtension_;
-    std::vector<std::pair<std::wstring, bool>> verdicts_;
-};
-
 // "d:" or "d: [LABEL]" as the drive list gives it, as opposed to a full path.
 bool IsDriveText(const std::wstring& text) {
     return DriveLetterOf(text).has_value() && (text.size() == 2 || text[2] == L' ');
@@ -202,60 +119,10 @@ bool IsDriveText(const std::wstring& text) {
 
 }  // namespace
 
-bool MatchesFilePattern(const wchar_t* name, const std::wstring& patternText) {
-    return ::PathMatchSpecExW(name, patternText.c_str(), PMSF_MULTIPLE) == S_OK;
-}
-
-void SortAsExplorer(std::vector<std::wstring>& names) {
-    // The keys side by side in one buffer, sorted as views into it.
-    std::string keys;
-    std::vector<std::size_t> keyEnds;
-    for (const std::wstring& name : names) {
-        AppendNearOrderKey(name, keys);
-        keyEnds.push_back(keys.size());
-    }
-    std::vector<std::pair<std::string_view, std::size_t>> order;  // key, name's index
-    for (std::size_t i = 0, start = 0; i < names.size(); start = keyEnds[i++]) {
-        order.emplace_back(std::string_view(keys).substr(start, keyEnds[i] - start), i);
-    }
-    std::sort(order.begin(), order.end());
-    std::vector<std::wstring> nearlySorted;
-    nearlySorted.reserve(names.size());
-    for (const auto& [key, i] : order) {
-        nearlySorted.push_back(std::move(names[i]));
-    }
-    names = std::move(nearlySorted);
-    // Merge the runs that are already in Explorer's order, pairwise, until one
-    // is left: on a near order that costs about one StrCmpLogicalW per name,
-    // where a full sort would cost fifteen (a quarter second for 32767 names
-    // under Wine).
-    std::vector<std::size_t> runStarts{0};
-    for (std::size_t i = 1; i < names.size(); ++i) {
-        if (ExplorerLess(names[i], names[i - 1])) {
-            runStarts.push_back(i);
-        }
-    }
-    runStarts.push_back(names.size());
-    while (runStarts.size() > 2) {
-        std::vector<std::size_t> merged{0};
-        std::size_t run = 0;
-        for (; run + 2 < runStarts.size(); run += 2) {
-            const auto first = names.begin();
-            std::inplace_merge(first + runStarts[run], first + runStarts[run + 1],
-                               first + runStarts[run + 2], ExplorerLess);
-            merged.push_back(runStarts[run + 2]);
-        }
-        if (run + 1 < runStarts.size()) {
-            merged.push_back(runStarts.back());  // an odd run out waits for the next round
-        }
-        runStarts = std::move(merged);
-    }
-}
-
 std::vector<std::wstring> ListFiles(const std::wstring& folder, const std::wstring& patternText,
                                     std::size_t limit) {
     std::vector<std::wstring> names;
-    ExtensionPatternCache patterns(patternText);
+    FilePatterns patterns(patternText);
     ForEachEntry(folder, [&](std::wstring_view name, DWORD attributes) {
         if (!IsFolder(attributes) && IsShown(attributes) && patterns.Matches(name)) {
             names.emplace_back(name);

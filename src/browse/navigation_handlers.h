@@ -3,8 +3,7 @@
 
 #include <string>
 
-#include "browse/controls.h"
-#include "browse/user_notice.h"
+#include "browse/views.h"
 
 namespace numora {
 
@@ -20,9 +19,5 @@ void OpenFolderInList(FolderList& dir1, const std::wstring& folder, UserNotice& 
 // Re-reads the file list; when its folder has gone, the list is emptied and the
 // user told, instead of the program ending.
 void RefreshFileList(FileList& file1, UserNotice& notice);
-
-// The texts the user sees for these failures.
-inline constexpr const wchar_t* kDriveNotReadyText = L"ドライブの準備ができていません。";
-inline constexpr const wchar_t* kFolderUnreadableText = L"フォルダを読み込めません。";
 
 }  // namespace numora

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <limits>
 #include <string_view>
 
 #include "rename/sequence_number.h"
@@ -22,11 +21,6 @@ std::wstring_view Separator(const std::wstring& folderPath) {
     return isRootText ? L"" : L"\\";
 }
 
-// The list's count and the run's index are signed 16-bit numbers: stepping the
-// index past file 32767 overflows, which ends the run just as the end of the
-// list does. A longer list (which the list control never hands over) ends there.
-constexpr std::size_t kMaxFiles = std::numeric_limits<std::int16_t>::max();
-
 }  // namespace
 
 RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& renameFile) {
@@ -36,7 +30,9 @@ RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& r
     }
     result.ExitKind = RunExit::Finished;
 
-    const std::size_t count = std::min(input.FileNames.size(), kMaxFiles);
+    // Stepping the 16-bit index past the last file overflows, which ends the run
+    // just as the end of the list does.
+    const std::size_t count = std::min(input.FileNames.size(), kMaxListedFiles);
     const std::wstring_view separator = Separator(input.FolderPath);
     std::wstring counter = L"0";
     std::wstring padding;

@@ -48,7 +48,7 @@ std::wstring GeneralNumberText(double value) {
     return text;
 }
 
-constexpr std::size_t kEntryCount = kDigitChoiceEntries.size();
+constexpr std::size_t kEntryCount = 6;  // one to six digits
 constexpr std::array<double, kEntryCount - 1> kThresholds = {10.0, 100.0, 1000.0, 10000.0,
                                                              100000.0};
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "shell/form_handlers.h"
+
 namespace numora {
 namespace {
 
@@ -11,10 +13,6 @@ HICON ProgramIcon(int systemMetricX, int systemMetricY) {
                                          IMAGE_ICON, GetSystemMetrics(systemMetricX),
                                          GetSystemMetrics(systemMetricY), LR_SHARED));
 }
-
-// To the application window: a window has closed, and its object can go once
-// its messages are over.
-constexpr UINT kDiscardClosedWindows = WM_APP + 1;
 
 }  // namespace
 
@@ -102,7 +100,7 @@ void Application::OpenNew() {
 void Application::WindowClosed() {
     --openWindows_;
     if (hwnd_ != nullptr) {
-        PostMessageW(hwnd_, kDiscardClosedWindows, 0, 0);
+        PostMessageW(hwnd_, WM_NUMORA_DISCARD_CLOSED, 0, 0);
     }
 }
 
@@ -113,7 +111,7 @@ void Application::DiscardClosedAboutWindows() {
 
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case kDiscardClosedWindows:
+        case WM_NUMORA_DISCARD_CLOSED:
             DiscardClosedAboutWindows();
             return 0;
         default:

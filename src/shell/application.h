@@ -11,9 +11,8 @@
 #include "shell/form1_window.h"
 #include "shell/form2_window.h"
 #include "shell/form_views.h"
-#include "shell/platform_services.h"
+#include "shell/single_instance.h"
 #include "shell/window_base.h"
-#include "shell/window_lifetime.h"
 
 namespace numora {
 

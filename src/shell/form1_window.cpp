@@ -2,15 +2,15 @@
 
 #include <algorithm>
 #include <string>
-#include <utility>
 
 #include "browse/extension_handlers.h"
 #include "browse/listing.h"
 #include "browse/navigation_handlers.h"
 #include "rename/rename_file_win32.h"
-#include "shell/control_factory.h"
+#include "shell/form_handlers.h"
 #include "shell/list_controls.h"
 #include "shell/metrics.h"
+#include "shell/standard_controls.h"
 #include "win32/failure.h"
 
 namespace numora {
@@ -21,7 +21,7 @@ RECT Form1PlacedOuterRect(int dpi) {
         TwipsToPixels(kForm1ClientScreenTopTwips, dpi),
         TwipsToPixels(kForm1ClientScreenLeftTwips + kForm1Window.clientWidthTwips, dpi),
         TwipsToPixels(kForm1ClientScreenTopTwips + kForm1Window.clientHeightTwips, dpi)};
-    RECT outer = OuterRectForClient(client, kForm1Style, kForm1ExStyle, true, dpi);
+    RECT outer = OuterRectForClient(client, kForm1Style, true, dpi);
     // Already as narrow as the load makes it, which then has nothing to move.
     outer.right = outer.left + TwipsToPixels(kForm1LoadedOuterWidthTwips, dpi);
     MONITORINFO monitor{};
@@ -34,8 +34,8 @@ RECT Form1PlacedOuterRect(int dpi) {
     return outer;
 }
 
-struct Form1::Controls {
-    Controls(const Form1& form, const std::wstring& startFolder)
+struct Form1::Views {
+    Views(const Form1& form, const std::wstring& startFolder)
         : drive1(form.Control(Form1Control::Drive1), startFolder),
           dir1(form.Control(Form1Control::Dir1), startFolder),
           // The first extension entry's pattern: the box's text, the filter and the
@@ -44,8 +44,11 @@ struct Form1::Controls {
           text1(form.Control(Form1Control::Text1)),
           text2(form.Control(Form1Control::Text2)),
           command2(form.Control(Form1Control::Command2)),
-          combo1(form.Control(Form1Control::Combo1)),
-          combo2(form.Control(Form1Control::Combo2)) {}
+          // Every entry reached in the open list is chosen, so text and filter agree.
+          combo1(form.Control(Form1Control::Combo1), DroppedListPolicy::ChooseWhileBrowsing),
+          combo2(form.Control(Form1Control::Combo2), DroppedListPolicy::ChooseWhileBrowsing),
+          tips(form.Handle()),
+          notice(form.Handle()) {}
 
     DriveListWin32 drive1;
     FolderListWin32 dir1;
@@ -55,17 +58,14 @@ struct Form1::Controls {
     TextControlWin32 command2;
     ComboControlWin32 combo1;
     ComboControlWin32 combo2;
+    ToolTips tips;
+    UserNoticeWin32 notice;
 };
 
 Form1::Form1(AboutWindows& aboutWindows, WindowLifetime& lifetime)
-    : aboutWindows_(aboutWindows), lifetime_(lifetime) {}
+    : LayoutWindow(kForm1Controls, lifetime), aboutWindows_(aboutWindows) {}
 
-Form1::~Form1() {
-    // Here, while the members the window's messages use still exist.
-    if (hwnd_ != nullptr) {
-        DestroyWindow(hwnd_);
-    }
-}
+Form1::~Form1() = default;
 
 void Form1::Create(HWND owner) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -78,47 +78,38 @@ void Form1::Create(HWND owner) {
     // top-level window is dear under Wine.
     const int expectedDpi = SystemDpi();
     RECT outer = Form1PlacedOuterRect(expectedDpi);
-    if (CreateWindowExW(kForm1ExStyle, NUMORA_FORM1_CLASS, caption.c_str(), kForm1Style, outer.left,
-                        outer.top, outer.right - outer.left, outer.bottom - outer.top, owner,
-                        menu.get(), instance, this) == nullptr) {
+    if (CreateWindowExW(0, NUMORA_FORM1_CLASS, caption.c_str(), kForm1Style, outer.left, outer.top,
+                        outer.right - outer.left, outer.bottom - outer.top, owner, menu.get(),
+                        instance, this) == nullptr) {
         ThrowLastError("The main window could not be created.");
     }
     menu.release();  // the window owns it now
-    dpi_ = WindowDpi(hwnd_);
-    if (dpi_ != expectedDpi) {
-        outer = Form1PlacedOuterRect(dpi_);
+    if (const int dpi = WindowDpi(hwnd_); dpi != expectedDpi) {
+        outer = Form1PlacedOuterRect(dpi);
         SetWindowPos(hwnd_, nullptr, outer.left, outer.top, outer.right - outer.left,
                      outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    font_ = CreateMessageFont(dpi_);
-    ComboFieldFit comboFit;
-    for (std::size_t row = 0; row < kForm1Controls.size(); ++row) {
-        controls_[row] =
-            CreateLayoutControl(hwnd_, kForm1Controls[row], dpi_, font_.get(), &comboFit);
-    }
-    views_ = std::make_unique<Controls>(*this, CurrentDirectory());
-    tips_.emplace(hwnd_);
-    notice_.emplace(hwnd_);
+    CreateControls();
+    views_ = std::make_unique<Views>(*this, CurrentDirectory());
     views_->file1.ShowInitialFolder(views_->dir1.Path());
     views_->dir1.SetChangeCallback([this] { Dir1_Change(Dir1(), File1(), Notice()); });
-    ApplyFont();
-    lastFocus_ = Control(Form1Control::Drive1);
+    OnDpiApplied();
 }
 
 void Form1::RelayMouseMessage(const MSG& message) {
-    if (tips_ && message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
-        tips_->Relay(message);
+    if (views_ && message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
+        views_->tips.Relay(message);
     }
 }
 
-void Form1::ApplyFont() {
-    // A line of the font with a pixel of room above and below (at 96 DPI).
-    views_->dir1.SetRowHeight(FontLineHeight(hwnd_, font_.get()) + MulDiv(2, dpi_, kDefaultDpi));
-    views_->dir1.SetIndentStep(MulDiv(FolderListWin32::kIndentAt96Dpi, dpi_, kDefaultDpi));
-}
-
-HWND Form1::Control(Form1Control control) const {
-    return GetDlgItem(hwnd_, static_cast<int>(control));
+// The folder list's rows: a line of the font with a pixel of room above and
+// below (at 96 DPI), indented by steps of the DPI.
+void Form1::OnDpiApplied() {
+    if (!views_) {
+        return;
+    }
+    views_->dir1.SetRowHeight(FontLineHeight(hwnd_, Font()) + ScaleForDpi(2, Dpi()));
+    views_->dir1.SetIndentStep(ScaleForDpi(FolderListWin32::kIndentAt96Dpi, Dpi()));
 }
 
 DriveList& Form1::Drive1() {
@@ -145,13 +136,16 @@ ComboControl& Form1::Combo2() {
 TextControl& Form1::Command2() {
     return views_->command2;
 }
+UserNotice& Form1::Notice() {
+    return views_->notice;
+}
 
 void Form1::SetOuterWidthTwips(int twips) {
     RECT outer{};
     if (GetWindowRect(hwnd_, &outer) == FALSE) {
         ThrowLastError("The main window's width could not be read.");
     }
-    const int width = TwipsToPixels(twips, dpi_);
+    const int width = TwipsToPixels(twips, Dpi());
     if (width == outer.right - outer.left) {
         return;  // as created: a move of a top-level window is dear under Wine
     }
@@ -162,130 +156,75 @@ void Form1::SetOuterWidthTwips(int twips) {
 }
 
 void Form1::SetToolTip(Form1Control control, const std::wstring& text) {
-    tips_->SetText(Control(control), text);
-}
-
-LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CREATE:
-            lifetime_.WindowOpened();
-            return 0;
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam));
-            return 0;
-        case WM_DRAWITEM:
-            if (views_ && wParam == IDC_DIR1) {
-                views_->dir1.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-                return TRUE;
-            }
-            break;
-        case WM_SETCURSOR:
-            return OnSetCursor(wParam, lParam);
-        case WM_ACTIVATE:
-            OnActivate(wParam);
-            return 0;
-        case WM_DPICHANGED:
-            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-            return 0;
-        case kComboActionHandled:
-            OnComboActionHandled(static_cast<int>(wParam));
-            return 0;
-        case WM_NCDESTROY:
-            lifetime_.WindowClosed();
-            break;
-        default:
-            break;
-    }
-    return DefaultHandling(message, wParam, lParam);
+    views_->tips.SetText(Control(control), text);
 }
 
 void Form1::OnCommand(int id, int code) {
     if (!views_) {
         return;  // the controls' notifications while they are being made
     }
+    const auto notification = static_cast<WORD>(code);
     switch (id) {
-        case IDC_COMMAND1:
-            if (code == BN_CLICKED) {
-                Command1_Click(*this, RenameFileWin32);
-            }
+        case IDC_COMMAND1_RUN:
+            if (code == BN_CLICKED) Command1_Click(*this, RenameFileWin32);
             break;
-        case IDC_COMMAND2:
-            if (code == BN_CLICKED) {
-                Command2_Click(Command2(), Combo1(), letterCase_);
-            }
+        case IDC_COMMAND2_CASE:
+            if (code == BN_CLICKED) Command2_Click(Command2(), Combo1(), letterCase_);
             break;
-        case IDC_COMBO1:
-            OnCombo1Notify(code);
+        case IDC_COMBO1_EXTENSION:
+            if (views_->combo1.TakeChoice(notification))
+                Combo1_Click(Combo1(), Command2(), File1());
             break;
-        case IDC_DRIVE1:
-            if (views_->drive1.OnNotify(static_cast<WORD>(code))) {
-                Drive1_Change(Drive1(), Dir1(), Notice());
-            }
+        case IDC_DRIVE1_DRIVES:
+            if (views_->drive1.OnNotify(notification)) Drive1_Change(Drive1(), Dir1(), Notice());
             break;
-        case IDC_DIR1:
-            if (code == LBN_DBLCLK) {
-                if (const auto folder = views_->dir1.SelectedRowFolder()) {
-                    OpenFolderInList(Dir1(), *folder, Notice());
-                }
-            }
+        case IDC_DIR1_FOLDERS:
+            if (code == LBN_DBLCLK) OpenSelectedFolder();
             break;
-        case IDM_MEND:
+        case IDM_MEND_EXIT:
             mend_Click(*this);
             break;
-        case IDM_MVER:
+        case IDM_MVER_ABOUT:
             mver_Click(aboutWindows_);
             break;
-        case IDOK:
-            PressFocusedButton();
-            break;
         default:
-            break;  // IDM_MFIL and IDCANCEL (Escape) do nothing
+            break;  // IDM_MFIL_NOTHING and IDCANCEL (Escape) do nothing
     }
 }
 
-void Form1::OnCombo1Notify(int code) {
-    const HWND combo = Control(Form1Control::Combo1);
-    if (TakeComboNotification(combo, static_cast<WORD>(code), combo1Choice_)) {
-        // The box puts the entry into its text only after this notification; the
-        // handler must already see it there.
-        const int selected = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
-        Combo1().SetText(Combo1().List(selected));
-        Combo1_Click(Combo1(), Command2(), File1());
+void Form1::OpenSelectedFolder() {
+    if (const auto folder = views_->dir1.SelectedRowFolder()) {
+        OpenFolderInList(Dir1(), *folder, Notice());
     }
 }
 
-void Form1::OnComboActionHandled(int id) {
-    if (id == IDC_COMBO1) {
-        combo1Choice_.OnActionHandled();
-    } else if (id == IDC_DRIVE1 && views_) {
-        views_->drive1.OnActionHandled();
+LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_DRAWITEM:
+            if (views_ && wParam == static_cast<WPARAM>(Form1Control::Dir1)) {
+                views_->dir1.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+                return TRUE;
+            }
+            break;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT && pointer_.ApplyOnSetCursor()) {
+                return TRUE;
+            }
+            break;
+        case WM_NUMORA_COMBO_ACTION_HANDLED:
+            if (!views_) {
+                break;
+            }
+            if (wParam == static_cast<WPARAM>(Form1Control::Combo1)) {
+                views_->combo1.OnActionHandled();
+            } else if (wParam == static_cast<WPARAM>(Form1Control::Drive1)) {
+                views_->drive1.OnActionHandled();
+            }
+            return 0;
+        default:
+            break;
     }
-}
-
-void Form1::OnActivate(WPARAM wParam) {
-    if (LOWORD(wParam) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(hwnd_, focus) != FALSE) {
-            lastFocus_ = focus;
-        }
-    } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) != FALSE) {
-        SetFocus(lastFocus_);
-    }
-}
-
-LRESULT Form1::OnSetCursor(WPARAM wParam, LPARAM lParam) {
-    if (LOWORD(lParam) == HTCLIENT && pointer_.ApplyOnSetCursor()) {
-        return TRUE;
-    }
-    return DefaultHandling(WM_SETCURSOR, wParam, lParam);
-}
-
-void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
-    dpi_ = dpi;
-    RelayoutForDpi(hwnd_, suggested, dpi_, controls_, kForm1Controls, font_);
-    if (views_) {
-        ApplyFont();
-    }
+    return DefaultHandling(message, wParam, lParam);
 }
 
 }  // namespace numora

@@ -1,34 +1,27 @@
-// The main window: its controls and menu, the Win32 views the handlers work on,
+// The main window: its menu and place, the Win32 views the handlers work on,
 // and the wiring of the controls' notifications to those handlers.
 #pragma once
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
-#include <optional>
 
-#include "shell/combo_choice.h"
-#include "shell/form_handlers.h"
 #include "shell/form_views.h"
 #include "shell/layouts.h"
-#include "shell/platform_services.h"
-#include "shell/standard_controls.h"
+#include "shell/letter_case_win32.h"
+#include "shell/user_feedback.h"
 #include "shell/window_base.h"
-#include "shell/window_lifetime.h"
-#include "win32/handles.h"
 
 namespace numora {
 
 inline constexpr DWORD kForm1Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-inline constexpr DWORD kForm1ExStyle = 0;
 
 // The outer rectangle that puts the client area's origin at its fixed place on
 // the screen at `dpi`, as narrow as the load makes the window; moved down or
 // right only as far as keeps the caption reachable.
 RECT Form1PlacedOuterRect(int dpi);
 
-class Form1 : public WindowBase<Form1>, public Form1View {
+class Form1 : public LayoutWindow<Form1, Form1Control, kForm1Controls.size()>, public Form1View {
   public:
     Form1(AboutWindows& aboutWindows, WindowLifetime& lifetime);
     ~Form1();
@@ -47,41 +40,26 @@ class Form1 : public WindowBase<Form1>, public Form1View {
     ComboControl& Combo1() override;
     ComboControl& Combo2() override;
     TextControl& Command2() override;
-    UserNotice& Notice() override { return *notice_; }
+    UserNotice& Notice() override;
     void SetOuterWidthTwips(int twips) override;
     void SetToolTip(Form1Control control, const std::wstring& text) override;
     void SetMousePointer(MousePointer pointer) override { pointer_.Set(pointer); }
     void Unload() override { Destroy(); }
 
   private:
-    friend class WindowBase<Form1>;
+    friend class LayoutWindow<Form1, Form1Control, kForm1Controls.size()>;
     // The Win32 views over the controls, made once the controls exist.
-    struct Controls;
+    struct Views;
 
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code);
-    void OnCombo1Notify(int code);
-    void OnComboActionHandled(int id);
-    void OnActivate(WPARAM wParam);
-    void OnDpiChanged(int dpi, const RECT& suggested);
-    LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
-
-    void ApplyFont();
-    HWND Control(Form1Control control) const;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnDpiApplied();
+    void OpenSelectedFolder();
 
     AboutWindows& aboutWindows_;
-    WindowLifetime& lifetime_;
-    int dpi_ = 96;
-    UniqueFont font_;
-    std::array<HWND, kForm1Controls.size()> controls_{};  // in table order
-    std::unique_ptr<Controls> views_;
-    std::optional<ToolTips> tips_;
-    std::optional<UserNoticeWin32> notice_;
+    std::unique_ptr<Views> views_;
     LetterCaseWin32 letterCase_;
-    // Every entry reached in the open list is chosen, so text and filter agree.
-    ComboChoice combo1Choice_{DroppedListPolicy::ChooseWhileBrowsing};
     MousePointerShape pointer_;
-    HWND lastFocus_ = nullptr;
 };
 
 }  // namespace numora

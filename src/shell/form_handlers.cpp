@@ -6,7 +6,6 @@
 
 #include "browse/extension_handlers.h"
 #include "browse/navigation_handlers.h"
-#include "rename/sequence_number.h"
 #include "win32/failure.h"
 
 namespace numora {
@@ -16,7 +15,7 @@ namespace {
 class BusyPointer {
   public:
     explicit BusyPointer(Form1View& form) : form_(form) {
-        form_.SetMousePointer(MousePointer::ArrowHourglass);
+        form_.SetMousePointer(MousePointer::Busy);
     }
     // Nothing sensible is left to do for a pointer that cannot be reset.
     ~BusyPointer() {
@@ -84,7 +83,7 @@ RenamingRunResult Command1_Click(Form1View& form, const RenameFile& renameFile) 
         busy.emplace(form);
         const std::int16_t count = form.File1().ListCount();
         if (count <= 0) {
-            form.Notice().BeepAndShowInformation(L"ファイルがありません。");
+            form.Notice().BeepAndShowInformation(kNoFilesText);
             noFiles = true;  // NoFiles: the list is not refreshed
             return;
         }
@@ -111,10 +110,6 @@ void mver_Click(AboutWindows& aboutWindows) {
 
 void Command1_Click(Form2View& form) {
     form.Unload();
-}
-
-void Form_Unload(int& cancel) {
-    static_cast<void>(cancel);
 }
 
 }  // namespace numora

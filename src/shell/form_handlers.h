@@ -8,7 +8,6 @@
 
 #include "rename/renaming_run.h"
 #include "shell/form_views.h"
-#include "shell/instance_rule.h"
 
 namespace numora {
 
@@ -25,6 +24,10 @@ inline constexpr std::array<ToolTipText, 5> kForm1ToolTips{{
     {Form1Control::Command2, L"拡張子の 大文字、小文字を切り替えます"},
 }};
 
+// The digit box's entries, in list order: entry k asks for k + 1 digits.
+inline constexpr std::array<std::wstring_view, 6> kDigitChoiceEntries = {L"１桁", L"２桁", L"３桁",
+                                                                         L"４桁", L"５桁", L"６桁"};
+
 enum class LoadOutcome { ShowWindow, EndProgram };
 
 LoadOutcome Form_Load(Form1View& form, InstanceRule& instances);
@@ -34,7 +37,5 @@ void mver_Click(AboutWindows& aboutWindows);
 
 // The about window's.
 void Command1_Click(Form2View& form);
-// The unload always goes ahead: the cancel flag is left as it came.
-void Form_Unload(int& cancel);
 
 }  // namespace numora

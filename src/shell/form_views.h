@@ -1,15 +1,18 @@
-// What the handlers see of the two windows: small views that the Win32 windows
-// implement and the tests fake.
+// What the shell's handlers see of the program: small views of the two windows,
+// of the single-instance rule and of the windows' lifetime, which the Win32
+// layer implements and the tests fake.
 #pragma once
 
 #include <string>
 
-#include "browse/controls.h"
-#include "browse/user_notice.h"
+#include "browse/views.h"
 #include "shell/layouts.h"
-#include "shell/mouse_pointer.h"
 
 namespace numora {
+
+// The main window's pointer while a run is busy (arrow with hourglass), or each
+// control's own.
+enum class MousePointer { Default, Busy };
 
 // The main window: its controls by their layout names, and its own operations.
 class Form1View {
@@ -43,6 +46,22 @@ class AboutWindows {
   public:
     virtual ~AboutWindows() = default;
     virtual void OpenNew() = 0;
+};
+
+// Whether an earlier instance of the program is already running.
+class InstanceRule {
+  public:
+    virtual ~InstanceRule() = default;
+    virtual bool EarlierInstanceRunning() = 0;
+};
+
+// The program runs while any of its windows is open; each window reports its
+// own opening and closing.
+class WindowLifetime {
+  public:
+    virtual ~WindowLifetime() = default;
+    virtual void WindowOpened() = 0;
+    virtual void WindowClosed() = 0;
 };
 
 }  // namespace numora

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "browse/listing.h"
+#include "rename/renaming_run.h"
 #include "win32/failure.h"
 #include "win32/handles.h"
 
@@ -33,30 +34,30 @@ std::wstring ReadVolumeLabel(wchar_t letter) {
 
 DriveListWin32::DriveListWin32(HWND combo, const std::wstring& startFolder,
                                VolumeLabelReader readLabel)
-    : combo_(combo), entries_(combo), readLabel_(std::move(readLabel)) {
+    : combo_(combo, DroppedListPolicy::ChooseOnClose), readLabel_(std::move(readLabel)) {
     Fill(DriveLetterOf(startFolder).value_or(L'\0'), false);
 }
 
 void DriveListWin32::Fill(wchar_t keepLetter, bool everyLabel) {
-    SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
+    combo_.Clear();
     // Closed, the box shows only the kept drive: the others' labels wait until
     // the list opens, which fills it again, or until one of them is chosen.
     const auto labelled = [&](wchar_t letter) {
         return (everyLabel || letter == keepLetter) && IsFixedDrive(letter);
     };
     for (const std::wstring& drive : DriveEntries(GetLogicalDrives(), labelled, readLabel_)) {
-        entries_.AddItem(drive);
+        combo_.AddItem(drive);
     }
     committed_ = IndexOfDrive(keepLetter);
-    SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(committed_), 0);
+    combo_.Select(committed_);
 }
 
 std::wstring DriveListWin32::Drive() const {
-    const int selected = Selection();
+    const int selected = combo_.Selection();
     if (selected == CB_ERR) {
         ThrowControlFailure("No drive is chosen in the drive list.");
     }
-    return entries_.List(selected);
+    return combo_.List(selected);
 }
 
 void DriveListWin32::SetDrive(const std::wstring& fullPath) {
@@ -76,7 +77,7 @@ void DriveListWin32::SetDrive(const std::wstring& fullPath) {
 }
 
 wchar_t DriveListWin32::CommittedLetter() const {
-    return committed_ == CB_ERR ? L'\0' : DriveLetterOf(entries_.List(committed_)).value_or(L'\0');
+    return committed_ == CB_ERR ? L'\0' : DriveLetterOf(combo_.List(committed_)).value_or(L'\0');
 }
 
 bool DriveListWin32::OnNotify(WORD code) {
@@ -87,13 +88,13 @@ bool DriveListWin32::OnNotify(WORD code) {
             return false;
         case CBN_SELENDCANCEL:
             // Browsed but not chosen: the list shows the drive it had.
-            SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(committed_), 0);
+            combo_.Select(committed_);
             return false;
         default:
-            if (!TakeComboNotification(combo_, code, choice_) || Selection() == committed_) {
+            if (!combo_.TakeChoice(code) || combo_.Selection() == committed_) {
                 return false;  // no choice, or the same drive again
             }
-            Commit(Selection());
+            Commit(combo_.Selection());
             return true;
     }
 }
@@ -101,32 +102,24 @@ bool DriveListWin32::OnNotify(WORD code) {
 // Selects the entry, with its label where the drive is fixed and the entry has
 // none yet: a drive chosen in the closed list was filled without one.
 void DriveListWin32::Commit(int index) {
-    const std::wstring entry = entries_.List(index);
+    const std::wstring entry = combo_.List(index);
     const wchar_t letter = DriveLetterOf(entry).value_or(L'\0');
     if (entry.size() == 2 && IsFixedDrive(letter)) {
         if (const std::wstring label = readLabel_(letter); !label.empty()) {
-            SendMessageW(combo_, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
-            const std::wstring labelled = DriveDisplayText(letter, label);
-            SendMessageW(combo_, CB_INSERTSTRING, static_cast<WPARAM>(index),
-                         reinterpret_cast<LPARAM>(labelled.c_str()));
+            combo_.ReplaceItem(index, DriveDisplayText(letter, label));
         }
     }
-    SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    combo_.Select(index);
     committed_ = index;
 }
 
 int DriveListWin32::IndexOfDrive(wchar_t letter) const {
-    const LRESULT count = SendMessageW(combo_, CB_GETCOUNT, 0, 0);
-    for (int index = 0; index < count; ++index) {
-        if (DriveLetterOf(entries_.List(index)) == letter) {
+    for (int index = 0; index < combo_.ListCount(); ++index) {
+        if (DriveLetterOf(combo_.List(index)) == letter) {
             return index;
         }
     }
     return CB_ERR;
-}
-
-int DriveListWin32::Selection() const {
-    return static_cast<int>(SendMessageW(combo_, CB_GETCURSEL, 0, 0));
 }
 
 namespace {
@@ -303,7 +296,7 @@ void FileListWin32::Reload() {
 
 std::int16_t FileListWin32::ListCount() const {
     const LRESULT count = SendMessageW(list_, LB_GETCOUNT, 0, 0);
-    if (count < 0 || count > std::numeric_limits<std::int16_t>::max()) {
+    if (count < 0 || static_cast<std::size_t>(count) > kMaxListedFiles) {
         ThrowControlFailure("The file list could not be counted.");
     }
     return static_cast<std::int16_t>(count);

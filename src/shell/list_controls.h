@@ -9,9 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "browse/controls.h"
 #include "browse/folder_path.h"
-#include "shell/combo_choice.h"
+#include "browse/views.h"
 #include "shell/standard_controls.h"
 
 namespace numora {
@@ -35,7 +34,7 @@ class DriveListWin32 : public DriveList {
     // A notification from the combo box; true when the user has changed the drive.
     bool OnNotify(WORD code);
     // Once the user action behind the last notifications has been handled.
-    void OnActionHandled() { choice_.OnActionHandled(); }
+    void OnActionHandled() { combo_.OnActionHandled(); }
 
   private:
     // Reads the system's drives again, keeping `keepLetter` selected when it is
@@ -44,13 +43,10 @@ class DriveListWin32 : public DriveList {
     void Commit(int index);
     wchar_t CommittedLetter() const;  // L'\0' when no drive is chosen
     int IndexOfDrive(wchar_t letter) const;
-    int Selection() const;
 
-    HWND combo_;
-    ComboControlWin32 entries_;
-    VolumeLabelReader readLabel_;
     // Browsing the open list must not touch every drive passed on the way.
-    ComboChoice choice_{DroppedListPolicy::ChooseOnClose};
+    ComboControlWin32 combo_;
+    VolumeLabelReader readLabel_;
     int committed_ = CB_ERR;
 };
 

@@ -38,15 +38,15 @@ int WindowDpi(HWND window) {
     return SystemDpi();
 }
 
-RECT OuterRectForClient(const RECT& client, DWORD style, DWORD exStyle, bool hasMenu, int dpi) {
+RECT OuterRectForClient(const RECT& client, DWORD style, bool hasMenu, int dpi) {
     static const auto adjustForDpi =
         User32Function<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
     RECT outer = client;
     const BOOL menu = hasMenu ? TRUE : FALSE;
     if (adjustForDpi != nullptr) {
-        adjustForDpi(&outer, style, menu, exStyle, static_cast<UINT>(dpi));
+        adjustForDpi(&outer, style, menu, 0, static_cast<UINT>(dpi));
     } else {
-        AdjustWindowRectEx(&outer, style, menu, exStyle);
+        AdjustWindowRectEx(&outer, style, menu, 0);
     }
     return outer;
 }

@@ -18,6 +18,11 @@ inline int TwipsToPixels(int twips, int dpi) {
     return MulDiv(twips, dpi, kTwipsPerInch);
 }
 
+// A size in pixels at 96 DPI, at `dpi`.
+inline int ScaleForDpi(int pixelsAt96Dpi, int dpi) {
+    return MulDiv(pixelsAt96Dpi, dpi, kDefaultDpi);
+}
+
 struct PixelRect {
     int left = 0;
     int top = 0;
@@ -39,8 +44,8 @@ int SystemDpi();
 // The DPI the window is drawn at.
 int WindowDpi(HWND window);
 
-// The outer rectangle of a window whose client area is `client`.
-RECT OuterRectForClient(const RECT& client, DWORD style, DWORD exStyle, bool hasMenu, int dpi);
+// The outer rectangle of a window of `style` whose client area is `client`.
+RECT OuterRectForClient(const RECT& client, DWORD style, bool hasMenu, int dpi);
 
 // The message font scaled to `dpi`. Throws when the system cannot give it.
 UniqueFont CreateMessageFont(int dpi);

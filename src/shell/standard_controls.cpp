@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "shell/ids.h"
 #include "win32/failure.h"
 
 namespace numora {
@@ -79,18 +80,52 @@ void ComboControlWin32::AddItem(const std::wstring& item) {
     }
 }
 
-bool TakeComboNotification(HWND combo, WORD code, ComboChoice& choice) {
+void ComboControlWin32::Clear() {
+    SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
+}
+
+void ComboControlWin32::ReplaceItem(int index, const std::wstring& item) {
+    SendMessageW(combo_, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    const LRESULT result = SendMessageW(combo_, CB_INSERTSTRING, static_cast<WPARAM>(index),
+                                        reinterpret_cast<LPARAM>(item.c_str()));
+    if (result == CB_ERR || result == CB_ERRSPACE) {
+        ThrowControlFailure("The entry could not be replaced in the combo box.");
+    }
+}
+
+int ComboControlWin32::Selection() const {
+    return static_cast<int>(SendMessageW(combo_, CB_GETCURSEL, 0, 0));
+}
+
+void ComboControlWin32::Select(int index) {
+    SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+bool ComboControlWin32::Dropped() const {
+    return SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+}
+
+bool ComboControlWin32::TakeChoice(WORD code) {
     if (code != CBN_SELENDOK && code != CBN_SELCHANGE) {
         return false;
     }
     // Served only once this action's notifications, all sent, are over.
-    PostMessageW(GetParent(combo), kComboActionHandled, static_cast<WPARAM>(GetDlgCtrlID(combo)),
-                 0);
-    const bool hasSelection = SendMessageW(combo, CB_GETCURSEL, 0, 0) != CB_ERR;
-    if (code == CBN_SELENDOK) {
-        return choice.OnSelEndOk(hasSelection);
+    PostMessageW(GetParent(combo_), WM_NUMORA_COMBO_ACTION_HANDLED,
+                 static_cast<WPARAM>(GetDlgCtrlID(combo_)), 0);
+    const int selected = Selection();
+    // CBN_SELENDOK: the list closed on an entry, or a closed list's entry changed.
+    const bool browsing =
+        code == CBN_SELCHANGE && Dropped() && policy_ == DroppedListPolicy::ChooseOnClose;
+    if (selected == CB_ERR || browsing || choiceMade_) {
+        return false;
     }
-    return choice.OnSelChange(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != FALSE, hasSelection);
+    choiceMade_ = true;
+    if ((GetWindowLongW(combo_, GWL_STYLE) & CBS_DROPDOWNLIST) == CBS_DROPDOWN) {
+        // The box puts the entry into its text only after this notification; the
+        // handler must already see it there.
+        SetText(List(selected));
+    }
+    return true;
 }
 
 namespace {

@@ -1,14 +1,13 @@
 // The handlers' views over the standard controls: text boxes, buttons, combo
 // boxes (and when their notifications amount to a choice), and the one tooltip
-// control of a window.
+// control of a window. Only these send the controls their messages.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-#include "browse/controls.h"
-#include "shell/combo_choice.h"
+#include "browse/views.h"
 
 namespace numora {
 
@@ -18,14 +17,6 @@ std::wstring ReadWindowText(HWND window);
 // Entry `index` of a list box or a combo box's list, read with its pair of
 // messages (LB_GETTEXTLEN and LB_GETTEXT, or the CB_ ones). Throws when there is none.
 std::wstring ReadItemText(HWND control, UINT lengthMessage, UINT textMessage, int index);
-
-// Posted to a combo box's parent behind the notifications of one user action
-// (wParam: the combo box's id); the parent hands it to that box's ComboChoice.
-inline constexpr UINT kComboActionHandled = WM_APP + 2;
-
-// Takes one notification of `combo` into `choice`: true when the notifications
-// so far amount to the user choosing an entry.
-bool TakeComboNotification(HWND combo, WORD code, ComboChoice& choice);
 
 // A text box's text or a button's caption.
 class TextControlWin32 : public TextControl {
@@ -38,18 +29,42 @@ class TextControlWin32 : public TextControl {
     HWND control_;
 };
 
+// How an open list's entries count: the window system reports one choice as
+// several notifications, in an order that differs between the mouse, the
+// keyboard and the list being open or closed.
+enum class DroppedListPolicy {
+    ChooseWhileBrowsing,  // every entry reached in the open list is chosen at once
+    ChooseOnClose,        // the open list is only browsed; the entry counts when it closes
+};
+
 // A combo box with an unsorted list.
 class ComboControlWin32 : public ComboControl {
   public:
-    explicit ComboControlWin32(HWND combo) : combo_(combo) {}
+    ComboControlWin32(HWND combo, DroppedListPolicy policy) : combo_(combo), policy_(policy) {}
     std::wstring Text() const override;
     void SetText(const std::wstring& text) override;
     int ListCount() const override;
     std::wstring List(int index) const override;
     void AddItem(const std::wstring& item) override;
 
+    void Clear();
+    void ReplaceItem(int index, const std::wstring& item);
+    int Selection() const;   // CB_ERR when none
+    void Select(int index);  // CB_ERR selects none
+    bool Dropped() const;
+
+    // Takes one notification: true when the notifications of the user's action
+    // so far amount to choosing an entry, at most once an action. An editable
+    // box then already shows the chosen entry as its text.
+    bool TakeChoice(WORD code);
+    // The parent's answer to WM_NUMORA_COMBO_ACTION_HANDLED, which the box posts
+    // behind the notifications of one action.
+    void OnActionHandled() { choiceMade_ = false; }
+
   private:
     HWND combo_;
+    DroppedListPolicy policy_;
+    bool choiceMade_ = false;
 };
 
 // One tooltip control for a window, with a tip per control. The window's message

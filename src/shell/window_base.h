@@ -1,10 +1,19 @@
 // One C++ object per window: the window procedure finds the object through
-// GWLP_USERDATA and forwards to its HandleMessage; no exception gets out.
+// GWLP_USERDATA and forwards to its HandleMessage; no exception gets out. On it,
+// LayoutWindow: what the main window and the about window share.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
+#include <cstddef>
+
+#include "shell/control_factory.h"
+#include "shell/form_views.h"
+#include "shell/layouts.h"
+#include "shell/metrics.h"
 #include "win32/failure.h"
+#include "win32/handles.h"
 
 namespace numora {
 
@@ -58,22 +67,117 @@ class WindowBase {
         const LRESULT result =
             CallGuarded([&] { return self->HandleMessage(message, wParam, lParam); });
         if (message == WM_NCDESTROY) {
-            // Messages that still arrive for this handle must not reach the object.
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-            self->hwnd_ = nullptr;
+            self->Detach();
         }
         return result;
     }
 
-    // The window's end; its WM_NCDESTROY has run once this returns.
-    void Destroy() {
-        if (DestroyWindow(hwnd_) == FALSE) {
-            ThrowLastError("A window could not be closed.");
-        }
+    // Messages that still arrive for this handle no longer reach the object.
+    void Detach() {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        hwnd_ = nullptr;
     }
 
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+
+    HWND hwnd_ = nullptr;
+};
+
+// A window made from its layout table (ControlName: its typed control names):
+// its controls created in the table's order at the window's DPI and in the
+// message font, and placed again when the DPI changes; the keyboard focus kept
+// across deactivation; Enter on the focused button; its opening and closing
+// reported to the program's lifetime. Derived answers OnCommand(id, code) and
+// OnMessage (every other message it has), and may answer OnDpiApplied().
+template <typename Derived, typename ControlName, std::size_t N>
+class LayoutWindow : public WindowBase<Derived> {
+  public:
+    HWND Control(ControlName name) const { return controls_[RowOf(layout_, name)]; }
+
+  protected:
+    LayoutWindow(const std::array<ControlLayout, N>& layout, WindowLifetime& lifetime)
+        : layout_(layout), lifetime_(lifetime) {}
+    // Derived's members are gone by now: the window goes without their answers.
+    ~LayoutWindow() {
+        if (const HWND window = this->hwnd_) {
+            this->Detach();
+            DestroyWindow(window);
+            lifetime_.WindowClosed();
+        }
+    }
+
+    // Once Derived has made the window: its controls, from the layout table.
+    void CreateControls() {
+        dpi_ = WindowDpi(this->hwnd_);
+        font_ = CreateMessageFont(dpi_);
+        ComboFieldFit comboFit;
+        for (std::size_t row = 0; row < N; ++row) {
+            controls_[row] =
+                CreateLayoutControl(this->hwnd_, layout_[row], dpi_, font_.get(), &comboFit);
+            if (lastFocus_ == nullptr && layout_[row].tabStop) {
+                lastFocus_ = controls_[row];
+            }
+        }
+    }
+
+    // The window's end; its WM_NCDESTROY has run once this returns.
+    void Destroy() {
+        if (DestroyWindow(this->hwnd_) == FALSE) {
+            ThrowLastError("A window could not be closed.");
+        }
+    }
+
+    int Dpi() const { return dpi_; }
+    HFONT Font() const { return font_.get(); }
+
+  private:
+    friend class WindowBase<Derived>;
+
+    Derived& Self() { return static_cast<Derived&>(*this); }
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        switch (message) {
+            case WM_CREATE:
+                lifetime_.WindowOpened();
+                return 0;
+            case WM_NCDESTROY:
+                lifetime_.WindowClosed();
+                break;
+            case WM_COMMAND:
+                if (LOWORD(wParam) == IDOK) {
+                    PressFocusedButton();
+                } else {
+                    Self().OnCommand(LOWORD(wParam), HIWORD(wParam));
+                }
+                return 0;
+            case WM_ACTIVATE:
+                KeepFocus(LOWORD(wParam) != WA_INACTIVE);
+                return 0;
+            case WM_DPICHANGED:
+                dpi_ = HIWORD(wParam);
+                RelayoutForDpi(this->hwnd_, *reinterpret_cast<const RECT*>(lParam), dpi_, controls_,
+                               layout_, font_);
+                Self().OnDpiApplied();
+                return 0;
+            default:
+                break;
+        }
+        return Self().OnMessage(message, wParam, lParam);
+    }
+
+    // The control that had the focus when the window went inactive has it again
+    // when the window is active again; at first, the first in tab order.
+    void KeepFocus(bool active) {
+        if (!active) {
+            const HWND focus = GetFocus();
+            if (focus != nullptr && IsChild(this->hwnd_, focus) != FALSE) {
+                lastFocus_ = focus;
+            }
+        } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) != FALSE) {
+            SetFocus(lastFocus_);
+        }
     }
 
     // Enter, which the dialog keys report as IDOK, presses the focused button.
@@ -81,13 +185,18 @@ class WindowBase {
     // elsewhere does nothing.
     void PressFocusedButton() {
         const HWND focus = GetFocus();
-        if (focus != nullptr && GetParent(focus) == hwnd_ &&
+        if (focus != nullptr && GetParent(focus) == this->hwnd_ &&
             (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON) != 0) {
             SendMessageW(focus, BM_CLICK, 0, 0);
         }
     }
 
-    HWND hwnd_ = nullptr;
+    const std::array<ControlLayout, N>& layout_;
+    WindowLifetime& lifetime_;
+    std::array<HWND, N> controls_{};  // in table order
+    int dpi_ = kDefaultDpi;
+    UniqueFont font_;
+    HWND lastFocus_ = nullptr;
 };
 
 }  // namespace numora

@@ -11,13 +11,13 @@ TEST_F(NumoraTest, TheFileListFollowsAFolderOpenedByDoubleClickOrEnter) {
         folder_.AddFile(name);
     folder_.AddFolder(L"sub\\deeper");
     Start();
-    auto rows = ItemsOf(Control(IDC_DIR1));  // the start folder's, then "sub"
+    auto rows = ItemsOf(Control(IDC_DIR1_FOLDERS));  // the start folder's, then "sub"
     App().OpenFolder(L"sub", false);
     rows.push_back(L"deeper");
-    EXPECT_TRUE(ItemsBecome(Control(IDC_DIR1), rows));
-    EXPECT_TRUE(ItemsBecome(Control(IDC_FILE1), {L"c.jpg", L"d.jpeg"}));
+    EXPECT_TRUE(ItemsBecome(Control(IDC_DIR1_FOLDERS), rows));
+    EXPECT_TRUE(ItemsBecome(Control(IDC_FILE1_FILES), {L"c.jpg", L"d.jpeg"}));
     App().OpenFolder(rows[rows.size() - 3], true);  // the start folder's row
-    EXPECT_TRUE(ItemsBecome(Control(IDC_FILE1), {L"a.jpg"}));
+    EXPECT_TRUE(ItemsBecome(Control(IDC_FILE1_FILES), {L"a.jpg"}));
 }
 
 // (What is told: the handlers' own tests.)
@@ -29,23 +29,25 @@ TEST_F(NumoraTest, AFolderRemovedBehindTheListIsToldAndTheListsStayTogether) {
     App().OpenFolder(L"gone", false);
     PressOk(WaitForMessageBox(App().ProcessId()));
     SyncWith(App().Form1());
-    EXPECT_EQ(ItemsOf(Control(IDC_DIR1)).back(), L"gone") << "the folder list stays where it was";
-    EXPECT_EQ(ItemsOf(Control(IDC_FILE1)), std::vector<std::wstring>{L"a.jpg"});
+    EXPECT_EQ(ItemsOf(Control(IDC_DIR1_FOLDERS)).back(), L"gone")
+        << "the folder list stays where it was";
+    EXPECT_EQ(ItemsOf(Control(IDC_FILE1_FILES)), std::vector<std::wstring>{L"a.jpg"});
 }
 
 // The unready drive is the prefix's r:, a link to a folder that is not there.
 TEST_F(NumoraTest, AnUnreadyDriveIsToldOnceThenAnotherDriveCanBeChosen) {
     Start();
-    HWND drive1 = Control(IDC_DRIVE1);
+    HWND drive1 = Control(IDC_DRIVE1_DRIVES);
     const std::wstring before = TextOf(drive1);
-    const auto rowsBefore = ItemsOf(Control(IDC_DIR1));
-    App().ChooseByMouse(IDC_DRIVE1, L"r:");
+    const auto rowsBefore = ItemsOf(Control(IDC_DIR1_FOLDERS));
+    App().ChooseByMouse(IDC_DRIVE1_DRIVES, L"r:");
     PressOk(WaitForMessageBox(App().ProcessId()));
     EXPECT_TRUE(TextBecomes(drive1, before));
-    EXPECT_EQ(ItemsOf(Control(IDC_DIR1)), rowsBefore);
+    EXPECT_EQ(ItemsOf(Control(IDC_DIR1_FOLDERS)), rowsBefore);
 
-    App().ChooseByMouse(IDC_DRIVE1, L"c:");
-    EXPECT_TRUE(Becomes([&] { return ItemsOf(Control(IDC_DIR1)).front(); }, std::wstring(L"c:\\")));
+    App().ChooseByMouse(IDC_DRIVE1_DRIVES, L"c:");
+    EXPECT_TRUE(
+        Becomes([&] { return ItemsOf(Control(IDC_DIR1_FOLDERS)).front(); }, std::wstring(L"c:\\")));
 }
 
 }  // namespace

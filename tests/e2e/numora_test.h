@@ -15,7 +15,7 @@
 #include <stdexcept>
 
 #include "program_control.h"
-#include "shell/resource_ids.h"
+#include "shell/ids.h"
 #include "temp_folder.h"
 
 namespace numora::e2e {
@@ -204,7 +204,7 @@ class Numora {
 
     // Opens a folder list row by double-click, or by a click and Enter.
     void OpenFolder(const std::wstring& row, bool byEnter) const {
-        HWND dir1 = Control(IDC_DIR1);
+        HWND dir1 = Control(IDC_DIR1_FOLDERS);
         const auto rows = ItemsOf(dir1);
         const auto found = std::find(rows.rbegin(), rows.rend(), row);
         if (found == rows.rend()) Fail("Dir1 has no such row");

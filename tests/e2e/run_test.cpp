@@ -13,11 +13,11 @@ using Files = std::map<std::wstring, std::wstring>;  // name on disk -> its orig
 TEST_F(NumoraTest, RenamesTheListedFilesUntilANameIsTakenAndShowsTheFolderAsItHasBecome) {
     for (const auto* name : {L"a.jpg", L"b.jpeg", L"c.jpg", L"trip003.jpg", L"notes.txt"})
         folder_.AddFile(name);
-    Start().TypeInto(IDC_TEXT1, L"trip");
-    PostClick(Control(IDC_COMMAND1));
-    EXPECT_TRUE(ItemsBecome(Control(IDC_FILE1),
+    Start().TypeInto(IDC_TEXT1_BASE_NAME, L"trip");
+    PostClick(Control(IDC_COMMAND1_RUN));
+    EXPECT_TRUE(ItemsBecome(Control(IDC_FILE1_FILES),
                             {L"c.jpg", L"trip001.jpg", L"trip002.jpg", L"trip003.jpg"}));
-    EXPECT_EQ(TextOf(Control(IDC_TEXT2)), L"3");
+    EXPECT_EQ(TextOf(Control(IDC_TEXT2_COUNTER)), L"3");
     EXPECT_EQ(folder_.Files(), (Files{{L"c.jpg", L"c.jpg"},
                                       {L"notes.txt", L"notes.txt"},
                                       {L"trip001.jpg", L"a.jpg"},
@@ -28,7 +28,7 @@ TEST_F(NumoraTest, RenamesTheListedFilesUntilANameIsTakenAndShowsTheFolderAsItHa
 TEST_F(NumoraTest, AnEmptyListIsToldInAModalBoxAndNothingIsRenamed) {
     folder_.AddFile(L"notes.txt");
     Start();
-    PostClick(Control(IDC_COMMAND1));
+    PostClick(Control(IDC_COMMAND1_RUN));
     const MessageBoxView box = WaitForMessageBox(App().ProcessId());
     EXPECT_EQ(box.title, L"Numora Kelpo");
     EXPECT_EQ(box.texts, std::vector<std::wstring>{L"ファイルがありません。"});
@@ -36,7 +36,7 @@ TEST_F(NumoraTest, AnEmptyListIsToldInAModalBoxAndNothingIsRenamed) {
     EXPECT_TRUE(box.hasIcon);
     EXPECT_FALSE(IsWindowEnabled(App().Form1())) << "the box is not modal";
     PressOk(box);
-    EXPECT_TRUE(TextBecomes(Control(IDC_TEXT2), L"0"));
+    EXPECT_TRUE(TextBecomes(Control(IDC_TEXT2_COUNTER), L"0"));
     EXPECT_EQ(folder_.Files(), (Files{{L"notes.txt", L"notes.txt"}}));
 }
 
@@ -45,7 +45,8 @@ TEST_F(NumoraTest, AnEmptyListIsToldInAModalBoxAndNothingIsRenamed) {
 TEST_F(NumoraTest, TheExtensionBoxChoosesWhichFilesAreListed) {
     for (const auto* name : {L"a.gif", L"c.jpg", L"h.htm", L"k.html"}) folder_.AddFile(name);
     Start();
-    HWND file1 = Control(IDC_FILE1), combo1 = Control(IDC_COMBO1), command2 = Control(IDC_COMMAND2);
+    HWND file1 = Control(IDC_FILE1_FILES), combo1 = Control(IDC_COMBO1_EXTENSION),
+         command2 = Control(IDC_COMMAND2_CASE);
     App().FocusByClick(command2);
     EXPECT_TRUE(TextBecomes(combo1, L"JPG"));
     EXPECT_TRUE(TextBecomes(command2, L"a"));
@@ -53,14 +54,14 @@ TEST_F(NumoraTest, TheExtensionBoxChoosesWhichFilesAreListed) {
     // dialog keys report Enter as IDOK, which must still press it.
     PressKey(VK_RETURN);
     EXPECT_TRUE(TextBecomes(command2, L"A"));
-    App().ChooseByMouse(IDC_COMBO1, L"htm");
+    App().ChooseByMouse(IDC_COMBO1_EXTENSION, L"htm");
     EXPECT_TRUE(ItemsBecome(file1, {L"h.htm", L"k.html"}));
     PostClick(command2);
     EXPECT_TRUE(TextBecomes(command2, L"a"));
-    App().ChooseByMouse(IDC_COMBO1, L"gif");
+    App().ChooseByMouse(IDC_COMBO1_EXTENSION, L"gif");
     EXPECT_TRUE(ItemsBecome(file1, {L"a.gif"}));
     EXPECT_EQ(TextOf(command2), L"A");
-    App().TypeInto(IDC_COMBO1, L"jpg");
+    App().TypeInto(IDC_COMBO1_EXTENSION, L"jpg");
     SyncWith(App().Form1());
     EXPECT_EQ(ItemsOf(file1), std::vector<std::wstring>{L"a.gif"});
 }

@@ -27,9 +27,9 @@ int Pixels(int twips) {  // at the screen's DPI
 // it, every control inside it but the counter box, which is out of sight; a
 // fixed frame with no minimize or maximize box, and no taskbar button.
 TEST_F(StartupTest, ShowsTheStartFolderInANarrowFixedWindow) {
-    EXPECT_TRUE(
-        ItemsBecome(Control(IDC_FILE1), {L"Beta.jpg", L"img1.jpeg", L"img2.jpg", L"img10.jpg"}));
-    EXPECT_EQ(ItemsOf(Control(IDC_DIR1)).back(), L"album.jpg");
+    EXPECT_TRUE(ItemsBecome(Control(IDC_FILE1_FILES),
+                            {L"Beta.jpg", L"img1.jpeg", L"img2.jpg", L"img10.jpg"}));
+    EXPECT_EQ(ItemsOf(Control(IDC_DIR1_FOLDERS)).back(), L"album.jpg");
     HWND form1 = App().Form1();
     RECT client{};
     GetClientRect(form1, &client);
@@ -42,8 +42,8 @@ TEST_F(StartupTest, ShowsTheStartFolderInANarrowFixedWindow) {
         const RECT rect = ScreenRectOf(control);
         RECT seen{};
         IntersectRect(&seen, &rect, &client);
-        EXPECT_TRUE(GetDlgCtrlID(control) == IDC_TEXT2 ? IsRectEmpty(&seen)
-                                                       : EqualRect(&seen, &rect))
+        EXPECT_TRUE(GetDlgCtrlID(control) == IDC_TEXT2_COUNTER ? IsRectEmpty(&seen)
+                                                               : EqualRect(&seen, &rect))
             << "control " << GetDlgCtrlID(control);
     }
     EXPECT_EQ(GetWindowLongW(form1, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
@@ -61,9 +61,10 @@ TEST_F(StartupTest, TabGoesRoundTheControlsPastTheHiddenCounter) {
         while (focus != nullptr && GetParent(focus) != App().Form1()) focus = GetParent(focus);
         return GetDlgCtrlID(focus);
     };
-    EXPECT_TRUE(Becomes(focusedId, IDC_DRIVE1));
-    for (const int id : {IDC_DIR1, IDC_TEXT1, IDC_COMBO1, IDC_COMMAND2, IDC_COMBO2, IDC_COMMAND1,
-                         IDC_FILE1, IDC_DRIVE1}) {
+    EXPECT_TRUE(Becomes(focusedId, IDC_DRIVE1_DRIVES));
+    for (const int id :
+         {IDC_DIR1_FOLDERS, IDC_TEXT1_BASE_NAME, IDC_COMBO1_EXTENSION, IDC_COMMAND2_CASE,
+          IDC_COMBO2_DIGITS, IDC_COMMAND1_RUN, IDC_FILE1_FILES, IDC_DRIVE1_DRIVES}) {
         SCOPED_TRACE("to control " + std::to_string(id));
         PressKey(VK_TAB);
         EXPECT_TRUE(Becomes(focusedId, id));

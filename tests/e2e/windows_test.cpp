@@ -11,7 +11,7 @@ class WindowsTest : public NumoraTest {
 
     HWND NewAboutWindow() {
         const std::size_t before = App().AboutWindows().size();
-        App().Choose(IDM_MVER);
+        App().Choose(IDM_MVER_ABOUT);
         WaitUntil([&] { return App().AboutWindows().size() == before + 1; },
                   "バージョン情報 opened an about window");
         return App().AboutWindows().front();  // the newest is on top
@@ -21,7 +21,7 @@ class WindowsTest : public NumoraTest {
 // The focus on OK; Escape leaves the window open, Enter presses OK.
 TEST_F(WindowsTest, AnAboutWindowOpensWithTheFocusOnOk) {
     HWND about = NewAboutWindow();
-    WaitUntil([&] { return App().Focus() == GetDlgItem(about, IDC_FORM2_COMMAND1); },
+    WaitUntil([&] { return App().Focus() == GetDlgItem(about, IDC_FORM2_COMMAND1_OK); },
               "OK had the focus");
     BringToFront(about);
     PressKey(VK_ESCAPE);
@@ -45,13 +45,13 @@ TEST_F(WindowsTest, EachWindowClosesOnlyItselfAndTheLastOneEndsTheProgram) {
     // one that still serves a message has not ended.
     SyncWith(older);
     EXPECT_TRUE(IsWindowVisible(older));
-    HWND olderOk = GetDlgItem(older, IDC_FORM2_COMMAND1);
+    HWND olderOk = GetDlgItem(older, IDC_FORM2_COMMAND1_OK);
     BringToFront(older);
     WaitUntil([&] { return App().Focus() == olderOk; }, "OK had the focus back");
     PressKey(VK_TAB);
     SyncWith(older);
     EXPECT_EQ(App().Focus(), olderOk) << "Tab left the only button";
-    App().Choose(IDM_MEND);
+    App().Choose(IDM_MEND_EXIT);
     WaitUntil([&] { return !IsWindow(App().Form1()); }, "終了 closed the main window");
     SyncWith(older);
     PostClick(olderOk);

@@ -2,9 +2,9 @@
 # The release zip, made twice from one numora.exe: the same bytes; three ASCII
 # names; the numora.exe that was built; the guide in UTF-8 with a byte order
 # mark and CRLF line ends; sums that match the files.
-# Usage: check_package.sh NUMORA_EXE
+# Usage: check_package.sh NUMORA_EXE GUIDE
 set -euo pipefail
-exe=$1
+exe=$1 guide=$2
 source "$(dirname "$0")/../../scripts/lib/package.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -13,8 +13,8 @@ fail() {
     exit 1
 }
 
-numora_package "$exe" "$work/first.zip"
-numora_package "$exe" "$work/second.zip"
+numora_package "$exe" "$guide" "$work/first.zip"
+numora_package "$exe" "$guide" "$work/second.zip"
 cmp -s "$work/first.zip" "$work/second.zip" || fail "two packages of one build differ"
 names=$(unzip -Z1 "$work/first.zip" | tr '\n' ' ')
 [ "$names" = "numora.exe README-ja.txt SHA256SUMS " ] || fail "the zip holds: $names"

@@ -5,10 +5,8 @@
 #include <functional>
 #include <map>
 
-#include "browse/controls.h"
-#include "browse/user_notice.h"
+#include "browse/views.h"
 #include "shell/form_views.h"
-#include "shell/instance_rule.h"
 #include "win32/failure.h"
 
 namespace numora::fakes {
@@ -112,7 +110,7 @@ struct FakeForm1 : Form1View, InstanceRule, UserNotice {
     // Which tip goes where: the end-to-end suite reads them.
     void SetToolTip(Form1Control, const std::wstring&) override { log.push_back(L"Tip"); }
     void SetMousePointer(MousePointer pointer) override {
-        log.push_back(L"MousePointer=" + std::to_wstring(static_cast<int>(pointer)));
+        log.push_back(pointer == MousePointer::Busy ? L"Pointer=busy" : L"Pointer=default");
     }
     void Unload() override {}
     bool EarlierInstanceRunning() override {

@@ -23,7 +23,7 @@ TEST(ListingTest, PatternsMatchTheLongNameAsTheShellDoes) {
         {L"*.htm", L"x.html", false},       {L"*.rm", L"a.ram", false}};
     for (const auto& [pattern, name, matches] : rows) {
         SCOPED_TRACE(::testing::PrintToString(std::wstring(pattern) + L" " + name));
-        EXPECT_EQ(MatchesFilePattern(name, pattern), matches);
+        EXPECT_EQ(FilePatterns(pattern).Matches(name), matches);
     }
 }
 

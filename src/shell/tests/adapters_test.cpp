@@ -11,9 +11,9 @@
 #include "browse/listing.h"
 #include "browse/navigation_handlers.h"
 #include "shell/control_factory.h"
+#include "shell/letter_case_win32.h"
 #include "shell/list_controls.h"
 #include "shell/metrics.h"
-#include "shell/platform_services.h"
 #include "shell/standard_controls.h"
 #include "temp_folder.h"
 #include "win32/failure.h"
@@ -26,7 +26,7 @@ std::function<void()> onActionHandled;
 
 LRESULT CALLBACK RecordNotifications(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND && onNotify) onNotify(HIWORD(wParam));
-    if (message == kComboActionHandled && onActionHandled) onActionHandled();
+    if (message == WM_NUMORA_COMBO_ACTION_HANDLED && onActionHandled) onActionHandled();
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -51,8 +51,8 @@ class AdaptersTest : public ::testing::Test {
     }
 
     HWND Create(Form1Control control) {
-        return CreateLayoutControl(parent_, LayoutOf(kForm1Controls, control), 96, font_.get(),
-                                   &fit_);
+        return CreateLayoutControl(parent_, kForm1Controls[RowOf(kForm1Controls, control)], 96,
+                                   font_.get(), &fit_);
     }
 
     HWND parent_ = CreateWindowExW(0, L"NumoraAdaptersTest", L"", WS_OVERLAPPEDWINDOW, 0, 0, 800,
@@ -147,7 +147,7 @@ std::pair<int, std::set<COLORREF>> DrawnRow(const FolderListWin32& dir1, int ind
     const HGDIOBJ bitmap = SelectObject(dc, CreateCompatibleBitmap(screen.Get(), 200, 16));
     SelectObject(dc, font);
     dir1.Draw({ODT_LISTBOX,
-               IDC_DIR1,
+               IDC_DIR1_FOLDERS,
                static_cast<UINT>(index),
                ODA_DRAWENTIRE,
                state,

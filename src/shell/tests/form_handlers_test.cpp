@@ -49,19 +49,19 @@ TEST_F(FormHandlersTest, ARunReadsTheControlsKeepsTheCounterAndRefreshesAfter) {
     EXPECT_EQ(renames, (std::vector<std::pair<std::wstring, std::wstring>>{
                            {L"c:\\photos\\a.jpg", L"c:\\photos\\trip01.JPG"},
                            {L"c:\\photos\\b.jpeg", L"c:\\photos\\trip02.JPG"}}));
-    EXPECT_EQ(log, (Log{L"Text2=0", L"MousePointer=13", L"Text2=2", L"File1.Refresh",
-                        L"MousePointer=0"}));
+    EXPECT_EQ(log,
+              (Log{L"Text2=0", L"Pointer=busy", L"Text2=2", L"File1.Refresh", L"Pointer=default"}));
 }
 
 TEST_F(FormHandlersTest, AnEmptyListIsToldAndAFailedReadRefreshes) {
     EXPECT_EQ(Run().ExitKind, RunExit::NoFiles);
     EXPECT_TRUE(renames.empty());
-    EXPECT_EQ(log, (Log{L"Text2=0", L"MousePointer=13", L"beep and box=ファイルがありません。",
-                        L"MousePointer=0"}));
+    EXPECT_EQ(log, (Log{L"Text2=0", L"Pointer=busy", L"beep and box=ファイルがありません。",
+                        L"Pointer=default"}));
     file1.failCount = true;
     log.clear();
     Run();
-    EXPECT_EQ(log, (Log{L"Text2=0", L"MousePointer=13", L"File1.Refresh", L"MousePointer=0"}));
+    EXPECT_EQ(log, (Log{L"Text2=0", L"Pointer=busy", L"File1.Refresh", L"Pointer=default"}));
     file1.failCount = false;
     file1.entries = {L"only.jpg"};
     EXPECT_EQ(Run().ExitKind, RunExit::Finished) << "one file is a list to run";

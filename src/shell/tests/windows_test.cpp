@@ -130,7 +130,7 @@ TEST_F(WindowsTest, TheBusyPointerCoversTheControlsOnlyWhileARunIsBusy) {
         return GetCursor();
     };
     EXPECT_EQ(pointer(), LoadCursorW(nullptr, IDC_IBEAM));
-    form1_.SetMousePointer(MousePointer::ArrowHourglass);
+    form1_.SetMousePointer(MousePointer::Busy);
     EXPECT_EQ(pointer(), LoadCursorW(nullptr, IDC_APPSTARTING));
     form1_.SetMousePointer(MousePointer::Default);
     EXPECT_EQ(pointer(), LoadCursorW(nullptr, IDC_IBEAM));

@@ -1,5 +1,6 @@
-// What the handlers expect of the window's controls: small views that the
-// Win32 layer implements and the tests fake. A failed operation throws Failure.
+// What the handlers see of the main window: its controls, its way of telling
+// the user something, and letter case. The Win32 layer implements these small
+// views and the tests fake them. A failed operation throws Failure.
 #pragma once
 
 #include <cstdint>
@@ -52,6 +53,28 @@ class FileList {
     virtual void Refresh() = 0;
     // Empties the list (used when its folder cannot be read).
     virtual void Clear() = 0;
+};
+
+// The program's one way of telling the user something: a beep, then a modal
+// information box (OK only) titled "Numora Kelpo".
+class UserNotice {
+  public:
+    virtual ~UserNotice() = default;
+    virtual void BeepAndShowInformation(const std::wstring& text) = 0;
+};
+
+// What the user is told, and when.
+inline constexpr const wchar_t* kNoFilesText =
+    L"ファイルがありません。";  // a press over an empty list
+inline constexpr const wchar_t* kDriveNotReadyText = L"ドライブの準備ができていません。";
+inline constexpr const wchar_t* kFolderUnreadableText = L"フォルダを読み込めません。";
+
+// Upper and lower case of a text, by the platform's own rules.
+class LetterCase {
+  public:
+    virtual ~LetterCase() = default;
+    virtual std::wstring Upper(const std::wstring& text) const = 0;
+    virtual std::wstring Lower(const std::wstring& text) const = 0;
 };
 
 }  // namespace numora

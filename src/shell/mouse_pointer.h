@@ -1,8 +1,0 @@
-// The main window's mouse pointer shapes, by their numbers.
-#pragma once
-
-namespace numora {
-
-enum class MousePointer { Default = 0, ArrowHourglass = 13 };
-
-}  // namespace numora
