@@ -1,6 +1,8 @@
-# Sourced by the scripts: configures and builds one CMake preset, and says what
-# failed and what to do when it cannot.
+# Sourced by the scripts: sets the machine up (scripts/setup, the one place
+# that does), then configures and builds CMake presets, saying what failed and
+# what to do when it cannot.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+"$NUMORA_ROOT/scripts/setup" || numora_fail "scripts/setup failed (its messages are above)"
 # As many compilers at once as the machine has cores, unless told otherwise.
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 

@@ -152,6 +152,13 @@ numora_wine_up() {
             "remove $WINEPREFIX so that it is made afresh, and run the script again"
 }
 
+# wine, without a line that Wine prints of its own and that reads like a fault of
+# the program: the drive list reads the label of every fixed drive it shows,
+# Wine's z: among them, whose root "/" Wine cannot read a label of.
+numora_wine() {
+    wine "$@" 2> >(grep -vF 'Read access denied for device L"\\??\\z:\\"' >&2)
+}
+
 numora_wine_down() {
     wineserver -k >/dev/null 2>&1 || true
     if [ -n "$numora_xvfb_pid" ]; then

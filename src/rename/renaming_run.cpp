@@ -11,7 +11,9 @@ namespace numora {
 namespace {
 
 // Only these exact texts count as a drive's root; every other folder, "C:\"
-// and "z:\" included, is followed by a separator of its own.
+// and "z:\" included, is followed by a separator of its own. The list is as
+// the program has always had it and needs no completing: the doubled separator
+// after any other root names the same file.
 constexpr std::array<std::wstring_view, 10> kRootTexts = {
     L"a:\\", L"b:\\", L"c:\\", L"d:\\", L"e:\\", L"f:\\", L"g:\\", L"h:\\", L"i:\\", L"q:\\"};
 

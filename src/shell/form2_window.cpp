@@ -50,7 +50,8 @@ void Form2::OnCommand(int id, int code) {
 }
 
 LRESULT Form2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    // The rights holder's line in pure black, on the window's own colour.
+    // The rights holder's line in pure black whatever the scheme's text colour,
+    // as it has always been drawn; on the window's colour, not a static's white.
     if (message == WM_CTLCOLORSTATIC &&
         reinterpret_cast<HWND>(lParam) == Control(Form2Control::lblDisclaimer)) {
         const auto dc = reinterpret_cast<HDC>(wParam);

@@ -274,7 +274,6 @@ void FileListWin32::Clear() {
 }
 
 void FileListWin32::Reload() {
-    // Redrawing after every entry costs milliseconds each under Wine.
     const RedrawGuard quiet(list_);
     Clear();
     const std::vector<std::wstring> names = ListFiles(path_, pattern_, kMaxListedFiles);
