@@ -2,14 +2,8 @@
 # (Debian's googletest package, or NUMORA_GOOGLETEST_SOURCE). Under a cross build
 # CMAKE_CROSSCOMPILING_EMULATOR (Wine) runs every test.
 include(CTest)
-if(NOT BUILD_TESTING)
-  function(numora_add_test)
-  endfunction()
-  return()
-endif()
-
 find_package(GTest CONFIG QUIET)
-if(NOT TARGET GTest::gtest_main)
+if(BUILD_TESTING AND NOT TARGET GTest::gtest_main)
   set(NUMORA_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's source tree")
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   add_subdirectory(${NUMORA_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL
@@ -20,13 +14,14 @@ endif()
 # one test program, one ctest entry; the WIN32_ parts join it in the Windows builds.
 function(numora_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;WIN32_SOURCES;LIBRARIES;WIN32_LIBRARIES" ${ARGN})
-  if(NOT WIN32)
-    unset(ARG_WIN32_SOURCES)
-    unset(ARG_WIN32_LIBRARIES)
+  if(NOT BUILD_TESTING)
+    return()
+  elseif(WIN32)
+    list(APPEND ARG_SOURCES ${ARG_WIN32_SOURCES})
+    list(APPEND ARG_LIBRARIES ${ARG_WIN32_LIBRARIES})
   endif()
-  add_executable(${name} ${ARG_SOURCES} ${ARG_WIN32_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} ${ARG_WIN32_LIBRARIES} GTest::gtest_main
-                        numora_options)
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main numora_options)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests
                                                  ${PROJECT_SOURCE_DIR}/tools)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)

@@ -8,10 +8,7 @@ exe=$1 guide=$2
 source "$(dirname "$0")/../../scripts/lib/package.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "package check: $*" >&2
-    exit 1
-}
+fail() { echo "package check: $*" >&2 && exit 1; }
 
 numora_package "$exe" "$guide" "$work/first.zip"
 numora_package "$exe" "$guide" "$work/second.zip"

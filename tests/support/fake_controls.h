@@ -33,9 +33,7 @@ using FakeText = FakeTextOf<TextControl>;
 struct FakeCombo : FakeTextOf<ComboControl> {
     using FakeTextOf::FakeTextOf;
     int ListCount() const override { return static_cast<int>(items.size()); }
-    std::wstring List(int index) const override {
-        return items.at(static_cast<std::size_t>(index));
-    }
+    std::wstring List(int index) const override { return items.at(index); }
     void AddItem(const std::wstring& item) override { items.push_back(item); }
     std::vector<std::wstring> items;
 };
@@ -74,18 +72,12 @@ struct FakeFileList : FileList {
     std::int16_t ListCount() const override {
         return failCount ? throw kRefused : static_cast<std::int16_t>(entries.size());
     }
-    std::wstring List(std::int16_t index) const override {
-        return entries.at(static_cast<std::size_t>(index));
-    }
+    std::wstring List(std::int16_t index) const override { return entries.at(index); }
     void Refresh() override {
         log.push_back(L"File1.Refresh");
-        if (path == L"c:\\gone") throw kRefused;
-        entries = disk.folders[path];
+        entries = path == L"c:\\gone" ? throw kRefused : disk.folders[path];
     }
-    void Clear() override {
-        log.push_back(L"File1.Clear");
-        entries.clear();
-    }
+    void Clear() override { log.push_back(L"File1.Clear"), entries.clear(); }
     Log& log;
     FakeDriveAndFolderLists& disk;
     std::wstring path;

@@ -72,15 +72,15 @@ TEST_F(HandlersTest, ADriveChoiceMovesBothListsOrIsToldAndPutBack) {
     EXPECT_EQ(lists.Path(), L"d:\\");
 }
 
-TEST_F(HandlersTest, AFolderThatCannotBeReadEmptiesTheFileListAndIsTold) {
-    file1.entries = {L"stale.jpg"};
-    OpenFolderInList(lists, L"c:\\gone", *this);
-    EXPECT_EQ(log, (Log{L"Dir1=c:\\gone", L"File1=c:\\gone", L"File1.Refresh", L"File1.Clear",
-                        L"beep and box=フォルダを読み込めません。"}));
-    log.clear();
-    RefreshFileList(file1, *this);  // after a run, in the folder that has gone
-    EXPECT_EQ(log,
-              (Log{L"File1.Refresh", L"File1.Clear", L"beep and box=フォルダを読み込めません。"}));
+// A folder that cannot be opened is told and the folder list stays; a file
+// list whose folder has gone since (the refresh after a run) is emptied and told.
+TEST_F(HandlersTest, AFolderThatCannotBeReadIsTold) {
+    OpenFolderInList(lists, L"c:\\nowhere", *this);
+    file1.path = L"c:\\gone";
+    RefreshFileList(file1, *this);
+    const std::wstring told = L"beep and box=フォルダを読み込めません。";
+    EXPECT_EQ(log, (Log{told, L"File1.Refresh", L"File1.Clear", told}));
+    EXPECT_EQ(lists.Path(), L"c:\\photos");
 }
 
 }  // namespace

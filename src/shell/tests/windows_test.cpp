@@ -1,18 +1,230 @@
-// The main window made in this process as the program makes it, for what only
-// a real window shows: its menu, a change of DPI, the focus coming back.
+// The Win32 layer on real windows of this process: each adapter's own contract
+// on a real control of a bare window; then the main window made as the program
+// makes it, for what only a real window shows: its menu, layout and Tab order, a
+// change of DPI, the focus coming back, and the controls' own notifications,
+// keys included, wired to the handlers.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+#include <optional>
+#include <tuple>
 
+#include "browse/listing.h"
+#include "browse/navigation_handlers.h"
+#include "program_control.h"
 #include "shell/application.h"
+#include "shell/control_factory.h"
 #include "shell/form1_window.h"
+#include "shell/form_handlers.h"
+#include "shell/letter_case_win32.h"
+#include "shell/list_controls.h"
+#include "shell/metrics.h"
+#include "shell/standard_controls.h"
+#include "temp_folder.h"
+#include "win32/failure.h"
 
 namespace numora {
 namespace {
 
-class WindowsTest : public ::testing::Test {
+// Serves what the controls and windows posted, as the message loop would.
+void ServePosted() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
+std::function<void(WORD)> onNotify;  // what the parent does with its controls' notifications
+std::function<void()> onActionHandled;
+
+LRESULT CALLBACK RecordNotifications(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && onNotify) onNotify(HIWORD(wParam));
+    if (message == WM_NUMORA_COMBO_ACTION_HANDLED && onActionHandled) onActionHandled();
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+class AdaptersTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        WNDCLASSW parentClass{};
+        parentClass.lpfnWndProc = RecordNotifications;
+        parentClass.lpszClassName = L"NumoraAdaptersTest";
+        RegisterClassW(&parentClass);
+    }
+    ~AdaptersTest() override {
+        DestroyWindow(parent_);
+        onNotify = nullptr;
+        onActionHandled = nullptr;
+    }
+
+    HWND Create(Form1Control control) {
+        return CreateLayoutControl(parent_, kForm1Controls[RowOf(kForm1Controls, control)], 96,
+                                   font_.get(), &fit_);
+    }
+
+    HWND parent_ = CreateWindowExW(0, L"NumoraAdaptersTest", L"", WS_OVERLAPPEDWINDOW, 0, 0, 800,
+                                   800, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    UniqueFont font_ = CreateMessageFont(96);
+    ComboFieldFit fit_;
+};
+
+// A drive letter given to a folder, as when a card is put in a reader; gone with the object.
+struct PluggedDrive {
+    PluggedDrive(const wchar_t* name, const std::wstring& folder) : drive(name) {
+        DefineDosDeviceW(0, drive, folder.c_str());
+    }
+    ~PluggedDrive() { DefineDosDeviceW(DDD_REMOVE_DEFINITION, drive, nullptr); }
+    const wchar_t* drive;
+};
+
+// The drive list as the user works it with the keys: each arrow key on the
+// closed list changes the drive once; the open list, read afresh each time it
+// opens, is only browsed until it closes on an entry; Escape, opening it, and
+// the program's own write change nothing. A fixed drive shows its label however
+// it was chosen; no other drive's label is asked for.
+TEST_F(AdaptersTest, TheDriveListChangesOnlyWhenTheUserChoosesADrive) {
+    ShowWindow(parent_, SW_SHOWNOACTIVATE);  // a hidden combo box does not open its list
+    const tools::TempFolder card;
+    HWND combo = Create(Form1Control::Drive1);
+    std::wstring asked;  // the drives whose labels were read
+    DriveListWin32 drive1(combo, L"c:\\windows", [&](wchar_t letter) {
+        asked += letter;
+        return std::wstring(L"DISK-") + letter;
+    });
+    ASSERT_EQ(tools::ItemsOf(combo).size(), 3u) << "the prefix has c:, r: and z:";
+    int changes = 0;
+    onNotify = [&](WORD code) { changes += drive1.OnNotify(code); };
+    onActionHandled = [&] { drive1.OnActionHandled(); };
+    // Each key, then the changes so far and the chosen drive's place in the list.
+    const auto press = [&](WPARAM key) {
+        SendMessageW(combo, WM_KEYDOWN, key, 0);
+        SendMessageW(combo, WM_KEYUP, key, 0);
+        ServePosted();
+        return std::pair{changes, SendMessageW(combo, CB_GETCURSEL, 0, 0)};
+    };
+    EXPECT_EQ(press(VK_DOWN), std::pair(1, LRESULT{1}));
+    press(VK_DOWN);
+    EXPECT_EQ(drive1.Drive(), L"z: [DISK-z]");
+    EXPECT_EQ(press(VK_UP), std::pair(3, LRESULT{1}));
+
+    std::optional<PluggedDrive> plugged(std::in_place, L"s:", card.Path());
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    ASSERT_TRUE(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(tools::ItemsOf(combo),
+              (std::vector<std::wstring>{L"c: [DISK-c]", L"r:", L"s:", L"z: [DISK-z]"}))
+        << "the open list: the drive put in since, every fixed drive's label";
+    press(VK_DOWN);
+    EXPECT_EQ(press(VK_ESCAPE), std::pair(3, LRESULT{1})) << "browsed, then Escape";
+    plugged.reset();
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    EXPECT_EQ(press(VK_UP).first, 3) << "browsing the open list";
+    EXPECT_EQ(press(VK_RETURN), std::pair(4, LRESULT{0})) << "closed on an entry";
+    EXPECT_EQ(tools::ItemsOf(combo).size(), 3u) << "the drive taken out since has gone";
+    EXPECT_EQ(asked.find_first_of(L"rs"), std::wstring::npos) << "r: and s: are not fixed drives";
+
+    plugged.emplace(L"t:", card.Path());
+    drive1.SetDrive(L"t:\\photos");
+    EXPECT_EQ(drive1.Drive(), L"t:") << "a drive the list did not hold yet";
+    EXPECT_EQ(changes, 4) << "the program's own write raised a change";
+}
+
+// The drive list's own label reader, on the prefix's c:, which scripts/lib/wine-env.sh labels.
+TEST_F(AdaptersTest, TheDriveListReadsTheLabelOfAFixedDrive) {
+    EXPECT_EQ(DriveListWin32(Create(Form1Control::Drive1), L"c:\\").Drive(), L"c: [NUMORA-C]");
+}
+
+// A folder row drawn into a bitmap: its first column that is not background,
+// and the text colour it was drawn in.
+std::pair<int, COLORREF> DrawnRow(const FolderListWin32& dir1, int index, UINT state, HFONT font) {
+    const WindowDc screen(nullptr);
+    const HDC dc = CreateCompatibleDC(screen.Get());
+    const HGDIOBJ bitmap = SelectObject(dc, CreateCompatibleBitmap(screen.Get(), 200, 16));
+    SelectObject(dc, font);
+    DRAWITEMSTRUCT item{};
+    item.itemID = static_cast<UINT>(index);
+    item.itemState = state;
+    item.hDC = dc;
+    item.rcItem = {0, 0, 200, 16};
+    dir1.Draw(item);
+    int left = -1, y = 16;  // the first column with a pixel unlike the background's
+    while (y == 16 && ++left < 200)
+        for (y = 0; y < 16 && GetPixel(dc, left, y) == GetPixel(dc, 199, 0);) ++y;
+    const std::pair drawn{left, GetTextColor(dc)};
+    DeleteObject(SelectObject(dc, bitmap));
+    DeleteDC(dc);
+    return drawn;
+}
+
+TEST_F(AdaptersTest, TheFolderListNotifiesEveryChangeAndDrawsItsRowsAsATree) {
+    const tools::TempFolder folder;
+    const std::wstring later = folder.FullName(L"later");
+    HWND list = Create(Form1Control::Dir1);
+    FolderListWin32 dir1(list, later);  // not there yet: no rows
+    int changes = 0;
+    dir1.SetChangeCallback([&] { ++changes; });
+    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
+    folder.AddFolder(L"later\\later");
+    dir1.SetPath(later);  // now shown: a change, so that the file list follows
+    dir1.SetPath(later);
+    EXPECT_THROW(dir1.SetPath(folder.FullName(L"missing")), Failure);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(dir1.Path(), NormalizeFolderPath(later));
+
+    // The current folder "later", selected, and its subfolder "later" one level deeper.
+    const int rows = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    const auto [currentLeft, currentText] = DrawnRow(dir1, rows - 2, ODS_SELECTED, font_.get());
+    const auto [subfolderLeft, subfolderText] = DrawnRow(dir1, rows - 1, 0, font_.get());
+    EXPECT_EQ(subfolderLeft - currentLeft, 12) << "one indent step";
+    EXPECT_EQ(currentText, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    EXPECT_EQ(subfolderText, GetSysColor(COLOR_WINDOWTEXT));
+}
+
+// A list box that refuses every row, as one out of memory does.
+LRESULT CALLBACK RefuseRows(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                            DWORD_PTR) {
+    return message == LB_ADDSTRING ? LB_ERRSPACE : DefSubclassProc(list, message, wParam, lParam);
+}
+
+// The file list over a folder that has gone, or over a list box that refuses
+// its rows: the user is told, the list is left empty and drawn, the program goes on.
+TEST_F(AdaptersTest, AFolderTheFileListCannotShowIsToldAndLeavesItEmpty) {
+    const tools::TempFolder folder;
+    folder.AddFile(L"a.jpg");
+    HWND list = Create(Form1Control::File1);
+    FileListWin32 file1(list, L"*.jpg");
+    struct : FolderList, UserNotice {
+        std::wstring Path() const override { return path; }
+        void SetPath(const std::wstring&) override {}
+        void BeepAndShowInformation(const std::wstring& text) override { told.push_back(text); }
+        std::wstring path;
+        std::vector<std::wstring> told;
+    } dir1;
+    for (const bool refusing : {false, true}) {
+        SCOPED_TRACE(refusing ? "refusing rows" : "a folder gone");
+        dir1.path = folder.Path();
+        Dir1_Change(dir1, file1, dir1);
+        EXPECT_EQ(file1.ListCount() == 1 ? file1.List(0) : L"", L"a.jpg");
+        dir1.path = refusing ? folder.Path() : folder.FullName(L"missing");
+        if (refusing) SetWindowSubclass(list, RefuseRows, 0, 0);
+        Dir1_Change(dir1, file1, dir1);
+        EXPECT_EQ(dir1.told, std::vector<std::wstring>{kFolderUnreadableText});
+        EXPECT_EQ(file1.ListCount(), 0);
+        EXPECT_NE(GetWindowLongW(list, GWL_STYLE) & WS_VISIBLE, 0) << "drawing was left off";
+        dir1.told.clear();
+    }
+}
+
+// Extensions of one letter (c, h, m, z) and of none.
+TEST_F(AdaptersTest, LetterCaseMapsTextsOfAnyLength) {
+    EXPECT_EQ(LetterCaseWin32().Upper(L"c") + LetterCaseWin32().Lower(L"Z"), L"Cz");
+    EXPECT_EQ(LetterCaseWin32().Upper(L""), L"");
+}
+
+// The main window, loaded, in a folder of its own, with the files the tests
+// look for: "c.jpg", "a.gif", "h.htm", "k.html" and "sub\d.jpeg".
+class WindowsTest : public ::testing::Test, InstanceRule {
   protected:
     static Application& App() {
         // GoogleTest sets an error mode of its own: cleared, so that the program's shows.
@@ -22,21 +234,73 @@ class WindowsTest : public ::testing::Test {
         return application;
     }
     WindowsTest() {
+        for (const auto* name : {L"c.jpg", L"a.gif", L"h.htm", L"k.html", L"sub\\d.jpeg"})
+            folder_.AddFile(name);
+        SetCurrentDirectoryW(folder_.Path().c_str());
         form1_.Create(App().Handle());
+        Form_Load(form1_, *this);
         form1_.Show();
     }
-    HWND Control(Form1Control control) const {
-        return GetDlgItem(form1_.Handle(), static_cast<int>(control));
-    }
-    RECT PlaceOf(Form1Control control) const {
-        RECT rect{};
-        GetWindowRect(Control(control), &rect);
-        MapWindowPoints(nullptr, form1_.Handle(), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
+    ~WindowsTest() override { SetCurrentDirectoryW(L"c:\\"); }  // so that the folder can go
+    bool EarlierInstanceRunning() override { return false; }
+
+    HWND Control(Form1Control control) const { return form1_.Control(control); }
+    std::vector<std::wstring> Files() const { return tools::ItemsOf(Control(Form1Control::File1)); }
+    // A key as the program's message loop hands it on: the dialog keys first.
+    void PressKey(HWND focus, WPARAM key) {
+        SetFocus(focus);
+        for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+            MSG keyMessage{focus, message, key, 0, 0, {}};
+            if (!IsDialogMessageW(form1_.Handle(), &keyMessage)) DispatchMessageW(&keyMessage);
+        }
+        ServePosted();
     }
 
+    const tools::TempFolder folder_;
     Form1 form1_{App(), App()};
 };
+
+// Loaded: as narrow as the load makes it, at its place; every control inside it
+// but the counter box, which is out of sight; a fixed frame without minimize or
+// maximize box, and owned by a hidden window, so no taskbar button.
+TEST_F(WindowsTest, TheLoadedWindowShowsEveryControlButTheCounter) {
+    const HWND form1 = form1_.Handle();
+    RECT frame{}, client{};
+    GetWindowRect(form1, &frame);
+    GetClientRect(form1, &client);
+    MapWindowPoints(form1, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_EQ(frame.right - frame.left, TwipsToPixels(5670, 96));
+    EXPECT_EQ(client.left, TwipsToPixels(150, 96));
+    for (HWND control = GetWindow(form1, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        RECT rect{}, seen{};
+        GetWindowRect(control, &rect);
+        IntersectRect(&seen, &rect, &client);
+        EXPECT_TRUE(control == Control(Form1Control::Text2) ? IsRectEmpty(&seen)
+                                                            : EqualRect(&seen, &rect))
+            << "control " << GetDlgCtrlID(control);
+    }
+    EXPECT_EQ(GetWindowLongW(form1, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+              0);
+    EXPECT_FALSE(IsWindowVisible(GetWindow(form1, GW_OWNER)));
+}
+
+// From the drive list the Tab key goes round the controls in layout order, past
+// the counter box out of sight. 基本名 comes right before the base-name box in
+// the window order, so that screen readers name the box by it.
+TEST_F(WindowsTest, TabGoesRoundTheControlsAndTheLabelNamesTheBaseNameBox) {
+    HWND focus = Control(Form1Control::Drive1);
+    for (const Form1Control next :
+         {Form1Control::Dir1, Form1Control::Text1, Form1Control::Combo1, Form1Control::Command2,
+          Form1Control::Combo2, Form1Control::Command1, Form1Control::File1,
+          Form1Control::Drive1}) {
+        PressKey(focus, VK_TAB);
+        focus = GetFocus();
+        EXPECT_TRUE(focus == Control(next) || GetParent(focus) == Control(next))
+            << "to control " << static_cast<int>(next);
+    }
+    EXPECT_EQ(GetWindow(Control(Form1Control::Text1), GW_HWNDPREV), Control(Form1Control::Label1));
+}
 
 TEST_F(WindowsTest, TheSystemLeavesAnUnreadyDriveToTheProgram) {
     EXPECT_NE(GetErrorMode() & SEM_FAILCRITICALERRORS, 0u) << "the system would ask for a disk";
@@ -45,32 +309,26 @@ TEST_F(WindowsTest, TheSystemLeavesAnUnreadyDriveToTheProgram) {
 // The menu the window has, each item found by its caption and chosen as the
 // menu chooses it.
 TEST_F(WindowsTest, EachMenuItemDoesWhatItsCaptionSays) {
-    const HMENU bar = GetMenu(form1_.Handle());
-    std::vector<std::wstring> shown;
+    std::wstring shown;  // each menu's caption, then its items' in brackets
     std::map<std::wstring, UINT> ids;
-    const auto text = [](HMENU menu, int position) {
-        wchar_t caption[64] = {};
-        GetMenuStringW(menu, static_cast<UINT>(position), caption, 64, MF_BYPOSITION);
-        return std::wstring(caption);
-    };
+    const HMENU bar = GetMenu(form1_.Handle());
     for (int top = 0; top < GetMenuItemCount(bar); ++top) {
-        shown.push_back(text(bar, top));
         const HMENU menu = GetSubMenu(bar, top);
-        for (int item = 0; item < GetMenuItemCount(menu); ++item) {
-            const UINT id = GetMenuItemID(menu, item);
-            shown.push_back(L"  " + (id == 0 ? L"-" : text(menu, item)));
-            ids[text(menu, item)] = id;
+        for (int item = -1; item < GetMenuItemCount(menu); ++item) {
+            wchar_t caption[64] = {};
+            GetMenuStringW(item < 0 ? bar : menu, static_cast<UINT>(item < 0 ? top : item), caption,
+                           64, MF_BYPOSITION);
+            shown += item < 0 ? std::wstring(caption) : L"[" + std::wstring(caption) + L"]";
+            if (item >= 0) ids[caption] = GetMenuItemID(menu, item);
         }
     }
-    EXPECT_EQ(shown, (std::vector<std::wstring>{L"ファイル", L"  終了", L"ヘルプ",
-                                                L"  バージョン情報", L"  -", L"  Numoraについて"}));
+    EXPECT_EQ(shown, L"ファイル[終了]ヘルプ[バージョン情報][][Numoraについて]");
     const auto choose = [&](const wchar_t* caption) {
         SendMessageW(form1_.Handle(), WM_COMMAND, MAKEWPARAM(ids.at(caption), 0), 0);
+        return FindWindowW(NUMORA_FORM2_CLASS, nullptr);
     };
-    choose(L"Numoraについて");
-    EXPECT_EQ(FindWindowW(NUMORA_FORM2_CLASS, nullptr), nullptr);
-    choose(L"バージョン情報");
-    const HWND about = FindWindowW(NUMORA_FORM2_CLASS, nullptr);
+    EXPECT_EQ(choose(L"Numoraについて"), nullptr);
+    const HWND about = choose(L"バージョン情報");
     EXPECT_NE(about, nullptr);
     EXPECT_TRUE(IsWindow(form1_.Handle()));
     choose(L"終了");
@@ -81,32 +339,28 @@ TEST_F(WindowsTest, EachMenuItemDoesWhatItsCaptionSays) {
 // Moved to a screen of twice the DPI, the controls take their places and font
 // at that DPI, and the folder list's rows grow with the font.
 TEST_F(WindowsTest, ADpiChangeLaysTheWindowOutAgain) {
-    const RECT before = PlaceOf(Form1Control::File1);
-    const auto rowHeight = [&] {
-        return SendMessageW(Control(Form1Control::Dir1), LB_GETITEMHEIGHT, 0, 0);
+    const auto file1 = [&] {  // its place, the folder list's row height, its font
+        RECT rect{};
+        GetWindowRect(Control(Form1Control::File1), &rect);
+        MapWindowPoints(nullptr, form1_.Handle(), reinterpret_cast<POINT*>(&rect), 2);
+        return std::tuple{rect, SendMessageW(Control(Form1Control::Dir1), LB_GETITEMHEIGHT, 0, 0),
+                          SendMessageW(Control(Form1Control::File1), WM_GETFONT, 0, 0)};
     };
-    const LRESULT rowBefore = rowHeight();
-    const auto fontOf = [&](Form1Control control) {
-        return SendMessageW(Control(control), WM_GETFONT, 0, 0);
-    };
-    const LRESULT fontBefore = fontOf(Form1Control::Text1);
+    const auto [place, rowHeight, font] = file1();
     RECT suggested{};
     GetWindowRect(form1_.Handle(), &suggested);
-    suggested.right += suggested.right - suggested.left;
-    suggested.bottom += suggested.bottom - suggested.top;
+    InflateRect(&suggested, (suggested.right - suggested.left) / 2,
+                (suggested.bottom - suggested.top) / 2);
     SendMessageW(form1_.Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192),
                  reinterpret_cast<LPARAM>(&suggested));
-    const RECT after = PlaceOf(Form1Control::File1);
-    EXPECT_NEAR(after.left, 2 * before.left, 1);
-    EXPECT_NEAR(after.top, 2 * before.top, 1);
-    EXPECT_NEAR(after.right, 2 * before.right, 1);
-    EXPECT_NEAR(after.bottom, 2 * before.bottom, 1);
-    EXPECT_NEAR(rowHeight(), 2 * rowBefore, 3);
-    for (const Form1Control control :
-         {Form1Control::Drive1, Form1Control::Text1, Form1Control::Label1}) {
-        EXPECT_NE(fontOf(control), fontBefore);
-        EXPECT_EQ(fontOf(control), fontOf(Form1Control::File1));
-    }
+    const auto [placeAt192, rowHeightAt192, fontAt192] = file1();
+    EXPECT_NEAR(placeAt192.left, 2 * place.left, 1);
+    EXPECT_NEAR(placeAt192.top, 2 * place.top, 1);
+    EXPECT_NEAR(placeAt192.right, 2 * place.right, 1);
+    EXPECT_NEAR(placeAt192.bottom, 2 * place.bottom, 1);
+    EXPECT_NEAR(rowHeightAt192, 2 * rowHeight, 3);
+    EXPECT_NE(fontAt192, font);
+    EXPECT_EQ(SendMessageW(Control(Form1Control::Label1), WM_GETFONT, 0, 0), fontAt192);
 }
 
 // Another window comes and goes: the control that had the keyboard focus has it again.
@@ -121,19 +375,43 @@ TEST_F(WindowsTest, TheFocusComesBackToItsControlWhenTheWindowIsActiveAgain) {
     EXPECT_EQ(GetFocus(), Control(Form1Control::Text1));
 }
 
-// Over a text box its own I-beam, but the busy pointer while a run is busy.
-TEST_F(WindowsTest, TheBusyPointerCoversTheControlsOnlyWhileARunIsBusy) {
-    const HWND text1 = Control(Form1Control::Text1);
-    const auto pointer = [&] {
-        SendMessageW(text1, WM_SETCURSOR, reinterpret_cast<WPARAM>(text1),
-                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-        return GetCursor();
-    };
-    EXPECT_EQ(pointer(), LoadCursorW(nullptr, IDC_IBEAM));
-    form1_.SetMousePointer(MousePointer::Busy);
-    EXPECT_EQ(pointer(), LoadCursorW(nullptr, IDC_APPSTARTING));
-    form1_.SetMousePointer(MousePointer::Default);
-    EXPECT_EQ(pointer(), LoadCursorW(nullptr, IDC_IBEAM));
+// Opened by a double-click, or by Enter on its row, a folder's files follow it
+// into the file list.
+TEST_F(WindowsTest, TheFileListFollowsAFolderOpenedByDoubleClickOrEnter) {
+    const HWND dir1 = Control(Form1Control::Dir1);
+    const WPARAM sub = tools::ItemsOf(dir1).size() - 1;  // the start folder's row, then "sub"
+    RECT row{};
+    SendMessageW(dir1, LB_GETITEMRECT, sub, reinterpret_cast<LPARAM>(&row));
+    for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        SendMessageW(dir1, message, MK_LBUTTON, MAKELPARAM(row.left + 4, row.top + 4));
+    EXPECT_EQ(Files(), std::vector<std::wstring>{L"d.jpeg"});
+    SendMessageW(dir1, LB_SETCURSEL, sub - 1, 0);
+    PressKey(dir1, VK_RETURN);
+    EXPECT_EQ(Files(), std::vector<std::wstring>{L"c.jpg"});
+}
+
+// The case button by a click and by Enter; an entry reached by the arrow keys,
+// in the closed list or the open one, sets the filter and resets the case
+// button; typing sets no filter.
+TEST_F(WindowsTest, TheExtensionBoxChoosesWhichFilesAreListed) {
+    const HWND combo1 = Control(Form1Control::Combo1), command2 = Control(Form1Control::Command2);
+    const auto shown = [&] { return tools::TextOf(combo1) + L"|" + tools::TextOf(command2); };
+    SendMessageW(command2, BM_CLICK, 0, 0);
+    EXPECT_EQ(shown(), L"JPG|a");
+    PressKey(command2, VK_RETURN);  // no default button: the dialog keys report Enter as IDOK
+    EXPECT_EQ(shown(), L"jpg|A");
+    SendMessageW(command2, BM_CLICK, 0, 0);
+    PressKey(GetWindow(combo1, GW_CHILD), VK_DOWN);  // no entry chosen yet: the first
+    PressKey(GetWindow(combo1, GW_CHILD), VK_DOWN);
+    EXPECT_EQ(shown(), L"gif|A");
+    EXPECT_EQ(Files(), std::vector<std::wstring>{L"a.gif"});
+    SendMessageW(combo1, CB_SHOWDROPDOWN, TRUE, 0);
+    for (int entry = 2; entry <= 10; ++entry) PressKey(GetWindow(combo1, GW_CHILD), VK_DOWN);
+    EXPECT_EQ(Files(), (std::vector<std::wstring>{L"h.htm", L"k.html"})) << "htm, reached open";
+    SendMessageW(combo1, CB_SHOWDROPDOWN, FALSE, 0);
+    SendMessageW(GetWindow(combo1, GW_CHILD), WM_CHAR, L'x', 0);
+    ServePosted();
+    EXPECT_EQ(Files(), (std::vector<std::wstring>{L"h.htm", L"k.html"})) << "typed";
 }
 
 }  // namespace
