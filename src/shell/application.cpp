@@ -16,15 +16,6 @@ HICON ProgramIcon(int systemMetricX, int systemMetricY) {
 
 }  // namespace
 
-Application::~Application() {
-    // Windows before the object they report to.
-    aboutWindows_.clear();
-    form1_.reset();
-    if (hwnd_ != nullptr) {
-        DestroyWindow(hwnd_);
-    }
-}
-
 Application::Application() {
     // The program tells of a drive that is not ready itself; the system must not
     // ask for a disk first.
@@ -40,6 +31,15 @@ Application::Application() {
     if (CreateWindowExW(0, NUMORA_APP_CLASS, L"Numora", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                         GetModuleHandleW(nullptr), this) == nullptr) {
         ThrowLastError("The application window could not be created.");
+    }
+}
+
+Application::~Application() {
+    // Windows before the object they report to.
+    aboutWindows_.clear();
+    form1_.reset();
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
     }
 }
 

@@ -72,15 +72,16 @@ TEST_F(HandlersTest, ADriveChoiceMovesBothListsOrIsToldAndPutBack) {
     EXPECT_EQ(lists.Path(), L"d:\\");
 }
 
-// A folder that cannot be opened is told and the folder list stays; a file
-// list whose folder has gone since (the refresh after a run) is emptied and told.
+// A folder that cannot be opened is told and the folder list stays; one that
+// opens but whose files cannot be read (or no longer, at the refresh after a
+// run) empties the file list and is told.
 TEST_F(HandlersTest, AFolderThatCannotBeReadIsTold) {
     OpenFolderInList(lists, L"c:\\nowhere", *this);
-    file1.path = L"c:\\gone";
+    OpenFolderInList(lists, L"c:\\gone", *this);
     RefreshFileList(file1, *this);
     const std::wstring told = L"beep and box=フォルダを読み込めません。";
-    EXPECT_EQ(log, (Log{told, L"File1.Refresh", L"File1.Clear", told}));
-    EXPECT_EQ(lists.Path(), L"c:\\photos");
+    EXPECT_EQ(log, (Log{told, L"Dir1=c:\\gone", L"File1=c:\\gone", L"File1.Refresh", L"File1.Clear",
+                        told, L"File1.Refresh", L"File1.Clear", told}));
 }
 
 }  // namespace
