@@ -21,13 +21,24 @@ class HandlersTest : public ::testing::Test, protected fakes::FakeForm1 {
 TEST_F(HandlersTest, AChoiceSetsThePatternOfItsPositionAndResetsTheCaseButton) {
     std::swap(combo1.items[0], combo1.items[1]);
     for (const auto& [text, last] :
-         {std::pair{L"jpg", L"File1.Pattern=*.gif"}, {L"JPG", L"Command2=A"}}) {
+         {std::pair{L"gif", L"File1.Pattern=*.jpg;*.jpeg"}, {L"JPG", L"Command2=A"}}) {
         combo1.SetText(text);
         command2.text = L"a";
         log.clear();
         Combo1_Click(combo1, command2, file1);
         EXPECT_EQ(log.front(), L"Command2=A");
         EXPECT_EQ(log.back(), last);
+    }
+}
+
+// Each entry's pattern lists the files of the entry's own extension, "∀" every file.
+TEST(ExtensionTablesTest, EachEntrysPatternListsItsOwnExtension) {
+    for (std::size_t position = 0; position < ExtensionEntries().size(); ++position) {
+        const std::wstring& pattern = ExtensionPatterns().at(position);
+        const std::wstring own = position + 1 < ExtensionEntries().size()
+                                     ? L"*." + ExtensionEntries()[position]
+                                     : L"*.*";
+        EXPECT_TRUE(pattern == own || pattern.starts_with(own + L";")) << position;
     }
 }
 

@@ -392,7 +392,7 @@ TEST_F(WindowsTest, TheFileListFollowsAFolderOpenedByDoubleClickOrEnter) {
 
 // The case button by a click and by Enter; an entry reached by the arrow keys,
 // in the closed list or the open one, sets the filter and resets the case
-// button; typing sets no filter.
+// button; the focus or typing chooses nothing.
 TEST_F(WindowsTest, TheExtensionBoxChoosesWhichFilesAreListed) {
     const HWND combo1 = Control(Form1Control::Combo1), command2 = Control(Form1Control::Command2);
     const auto shown = [&] { return tools::TextOf(combo1) + L"|" + tools::TextOf(command2); };
@@ -405,6 +405,11 @@ TEST_F(WindowsTest, TheExtensionBoxChoosesWhichFilesAreListed) {
     PressKey(GetWindow(combo1, GW_CHILD), VK_DOWN);
     EXPECT_EQ(shown(), L"gif|A");
     EXPECT_EQ(Files(), std::vector<std::wstring>{L"a.gif"});
+    SendMessageW(command2, BM_CLICK, 0, 0);
+    ServePosted();
+    SetFocus(combo1);
+    ServePosted();
+    EXPECT_EQ(shown(), L"GIF|a") << "the focus alone chooses nothing";
     SendMessageW(combo1, CB_SHOWDROPDOWN, TRUE, 0);
     for (int entry = 2; entry <= 10; ++entry) PressKey(GetWindow(combo1, GW_CHILD), VK_DOWN);
     EXPECT_EQ(Files(), (std::vector<std::wstring>{L"h.htm", L"k.html"})) << "htm, reached open";
