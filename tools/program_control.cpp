@@ -121,22 +121,4 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
-std::vector<std::wstring> ItemsOf(HWND list) {
-    const bool combo = ClassOf(list) == L"ComboBox";
-    std::vector<std::wstring> items;
-    for (WPARAM i = 0, count = Send(list, combo ? CB_GETCOUNT : LB_GETCOUNT); i < count; ++i) {
-        const LRESULT length = Send(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i);
-        std::wstring item(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, L'\0');
-        const LRESULT copied = length < 0 ? length
-                                          : Send(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
-                                                 reinterpret_cast<LPARAM>(item.data()));
-        if (copied < 0) {
-            return {};
-        }
-        item.resize(static_cast<std::size_t>(copied));
-        items.push_back(item);
-    }
-    return items;
-}
-
 }  // namespace numora::tools

@@ -56,8 +56,4 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 std::wstring ClassOf(HWND window);
 std::wstring TextOf(HWND window);
 
-// The rows of a list box, or the entries of a combo box; none while the
-// program is refilling it (an entry went between the count and its read).
-std::vector<std::wstring> ItemsOf(HWND list);
-
 }  // namespace numora::tools

@@ -1,11 +1,9 @@
 // A fresh folder of files for a test or a benchmark to work on, removed with
-// everything in it at the end. Each file holds its own name, so after a rename
-// it shows where it came from.
+// everything in it at the end.
 #pragma once
 
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <random>
 
 namespace numora::tools {
@@ -27,24 +25,8 @@ class TempFolder {
         std::filesystem::create_directories(path_ / name);
     }
     void AddFile(const std::wstring& name) const {  // "sub\a.jpg" makes "sub" too
-        const auto file = path_ / name;
-        const std::wstring content = file.filename().wstring();
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary)
-            .write(reinterpret_cast<const char*>(content.data()), content.size() * sizeof(wchar_t));
-    }
-
-    // The plain files of the folder, by name with their content.
-    std::map<std::wstring, std::wstring> Files() const {
-        std::map<std::wstring, std::wstring> files;
-        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-            if (!entry.is_regular_file()) continue;
-            std::wstring content(entry.file_size() / sizeof(wchar_t), L'\0');
-            std::ifstream(entry.path(), std::ios::binary)
-                .read(reinterpret_cast<char*>(content.data()), entry.file_size());
-            files[entry.path().filename().wstring()] = content;
-        }
-        return files;
+        std::filesystem::create_directories((path_ / name).parent_path());
+        std::ofstream(path_ / name);
     }
 
   private:

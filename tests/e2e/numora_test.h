@@ -1,14 +1,12 @@
-// Drives the real numora.exe as a user would, from another process: finds its
-// windows, reads them by the messages that Wine marshals between processes, and
-// gives real keyboard and mouse input through SendInput. Every test starts from
-// a folder of its own with the program started there.
+// Drives the real numora.exe as a user would, from another process: reads its
+// windows by the messages Wine marshals between processes, and gives real keyboard
+// and mouse input through SendInput.
 #pragma once
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -16,6 +14,7 @@
 
 #include "program_control.h"
 #include "shell/ids.h"
+#include "support/list_items.h"
 #include "temp_folder.h"
 
 namespace numora::e2e {
@@ -31,16 +30,10 @@ constexpr DWORD kTimeout = 10000;
 inline void WaitUntil(const std::function<bool()>& ready, const std::string& what) {
     if (!PollUntil(ready, kTimeout, 20)) Fail("timed out waiting until " + what);
 }
-// Returns once the window's thread has served what came before.
-inline void SyncWith(HWND window) {
-    Send(window, WM_NULL);
-}
 
-inline RECT ScreenRectOf(HWND window) {
+inline POINT CentreOf(HWND window) {
     RECT rect{};
-    return GetWindowRect(window, &rect), rect;
-}
-inline POINT CentreOf(const RECT& rect) {
+    GetWindowRect(window, &rect);
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
@@ -55,23 +48,17 @@ inline void PressKey(WORD key) {
     up.ki.dwFlags = KEYEVENTF_KEYUP;
     SendInputs({down, up});
 }
-// An absolute place, so that no motion reported late by the X server moves it.
-inline INPUT MouseAt(POINT point) {
+// To an absolute place, so that no motion reported late by the X server moves it.
+inline void MoveMouse(POINT point) {
     const LONG width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     INPUT input{INPUT_MOUSE, {}};
     input.mi.dx = (point.x * 65536 + width - 1) / width;
     input.mi.dy = (point.y * 65536 + height - 1) / height;
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    return input;
-}
-inline void MoveMouse(POINT point) {
-    SendInputs({MouseAt(point)});
-    WaitUntil(
-        [&] {
-            POINT now{};
-            return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
-        },
-        "the pointer reached " + std::to_string(point.x) + "," + std::to_string(point.y));
+    SendInputs({input});
+    POINT now{};
+    WaitUntil([&] { return GetCursorPos(&now) && now.x == point.x && now.y == point.y; },
+              "the pointer moved");
 }
 inline void BringToFront(HWND topLevel) {
     WaitUntil([&] { return SetForegroundWindow(topLevel), GetForegroundWindow() == topLevel; },
@@ -111,21 +98,20 @@ inline std::wstring NumoraExe() {
     return (OwnFolder() / NUMORA_E2E_EXE).lexically_normal();
 }
 
-// One running numora.exe. The program allows one instance, so the destructor
-// always ends it.
-class Numora {
-  public:
-    explicit Numora(const std::wstring& workingFolder)
-        : process_(NumoraExe(), workingFolder),
-          form1_(WaitForVisibleWindow(process_.Id(), NUMORA_FORM1_CLASS, kTimeout)) {
+// Each test in a folder of its own, where Start() runs numora.exe. The program
+// allows one instance, so the test always ends it.
+class NumoraTest : public ::testing::Test {
+  protected:
+    void Start() {
+        process_.emplace(NumoraExe(), folder_.Path());
+        form1_ = WaitForVisibleWindow(ProcessId(), NUMORA_FORM1_CLASS, kTimeout);
         if (form1_ == nullptr) Fail("numora.exe showed no main window");
     }
-
     HWND Form1() const { return form1_; }
-    DWORD ProcessId() const { return process_.Id(); }
+    DWORD ProcessId() const { return process_->Id(); }
     HWND Control(int id) const { return GetDlgItem(form1_, id); }
     std::vector<HWND> AboutWindows() const { return WindowsOf(ProcessId(), NUMORA_FORM2_CLASS); }
-    bool Ended() const { return process_.Ended(kTimeout); }
+    bool Ended() const { return process_->Ended(kTimeout); }
     HWND Focus() const {
         GUITHREADINFO info{};
         info.cbSize = sizeof(info);
@@ -134,19 +120,9 @@ class Numora {
     }
     void Choose(unsigned menuCommand) const { PostMessageW(form1_, WM_COMMAND, menuCommand, 0); }
 
-  private:
-    ProgramProcess process_;  // ends the program with the test: it allows one instance
-    HWND form1_ = nullptr;    // after the process it belongs to
-};
-
-class NumoraTest : public ::testing::Test {
-  protected:
-    Numora& Start() { return app_.emplace(folder_.Path()); }
-    Numora& App() { return *app_; }
-    HWND Control(int id) { return app_->Control(id); }
-
     TempFolder folder_{OwnFolder() / L"folders"};
-    std::optional<Numora> app_;
+    std::optional<ProgramProcess> process_;
+    HWND form1_ = nullptr;
 };
 
 // Polls until `read` gives `expected`; a failure shows the last value read.

@@ -1,7 +1,5 @@
-# Checks the shipped numora.exe without running it: a PE32 GUI program for i386
-# importing only Windows' own DLLs, with its version block, its two 16-colour
-# icon images and its manifest; built the same wherever and whenever it is built
-# (no time stamp, no folder of the build in it).
+# The shipped numora.exe, not run: a PE32 GUI program for i386 importing only Windows'
+# DLLs, with its version, two 16-colour icons and manifest; no time stamp or build folder.
 # cmake -DOBJDUMP= -DWINDRES= -DEXE= -DFOLDERS=source;build -P check_executable.cmake
 cmake_minimum_required(VERSION 3.25)
 

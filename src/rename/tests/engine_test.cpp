@@ -13,23 +13,16 @@ namespace {
 
 const std::vector<std::wstring> kEntries = {L"１桁", L"２桁", L"３桁", L"４桁", L"５桁", L"６桁"};
 
-RenamingRunInput Input(std::wstring folder, std::vector<std::wstring> names,
-                       std::wstring base = L"trip", std::wstring choice = L"３桁",
-                       std::wstring extension = L"jpg") {
-    return {std::move(folder), std::move(names), std::move(base),
-            std::move(choice), kEntries,         std::move(extension)};
-}
-
 // A list longer than the 16-bit count: the run renames 32767 files and ends;
 // the widest padding across 9999 to 10000. (Every width up to 1000: the random runs.)
 TEST(RenamingRunTest, ALongRunEndsAfterFile32767) {
     std::vector<std::wstring> numbered;  // the numbered part of every new name
-    const RenamingRunResult result =
-        RenamingRun(Input(L"c:\\p", std::vector<std::wstring>(32769, L"f"), L"x", L"６桁", L"j"),
-                    [&](auto&, const std::wstring& to) {
-                        numbered.push_back(to.substr(6, to.size() - 8));  // "c:\p\x" ... ".j"
-                        return true;
-                    });
+    const RenamingRunResult result = RenamingRun(
+        {L"c:\\p", std::vector<std::wstring>(32769, L"f"), L"x", L"６桁", kEntries, L"j"},
+        [&](auto&, const std::wstring& to) {
+            numbered.push_back(to.substr(6, to.size() - 8));  // "c:\p\x" ... ".j"
+            return true;
+        });
     ASSERT_EQ(numbered.size(), 32767u);
     EXPECT_EQ(result.CounterText, L"32767");
     EXPECT_EQ((std::vector{numbered[9998], numbered[9999], numbered[32766]}),
@@ -105,8 +98,9 @@ TEST(RenamingRunTest, RandomRunsDoExactlyThePredictedRenames) {
 
     for (int round = 0; round < 10000; ++round) {
         const auto& [folderText, folder] = folders[random() % folders.size()];
-        RenamingRunInput input =
-            Input(folderText, {}, pick(bases), pick(choices), pick(extensions));
+        // Braced, so the picks are made in this order.
+        RenamingRunInput input{folderText,    {},       pick(bases),
+                               pick(choices), kEntries, pick(extensions)};
         // The new name of file `number`: the chosen entry's width, or no padding.
         const auto entry = std::find(kEntries.begin(), kEntries.end(), input.DigitChoiceText);
         const std::size_t width =
@@ -177,17 +171,13 @@ TEST(RenamingRunTest, RandomRunsDoExactlyThePredictedRenames) {
                 return volume.Rename(from, to, deniedCall) == kFull;
             });
 
-        const auto context = [&] {
-            return "round " + std::to_string(round) + ", " + kWayNames[way];
-        };
-        ASSERT_EQ(calls, expectedCalls) << context();
-        ASSERT_EQ(result.CounterText, std::to_wstring(counter)) << context();
-        ASSERT_EQ(result.ExitKind, input.FileNames.empty() ? RunExit::NoFiles : RunExit::Finished)
-            << context();
+        SCOPED_TRACE("round " + std::to_string(round) + ", " + kWayNames[way]);
+        ASSERT_EQ(calls, expectedCalls);
+        ASSERT_EQ(result.CounterText, std::to_wstring(counter));
+        ASSERT_EQ(result.ExitKind, input.FileNames.empty() ? RunExit::NoFiles : RunExit::Finished);
         ASSERT_EQ(result.StoppedAt,
-                  stopped ? std::optional<std::int16_t>(counter - 1) : std::nullopt)
-            << context();
-        ASSERT_EQ(volume.files, predicted.files) << context();
+                  stopped ? std::optional<std::int16_t>(counter - 1) : std::nullopt);
+        ASSERT_EQ(volume.files, predicted.files);
         ++ways[way];
         for (const Met also : met) ++mets[also];
     }
