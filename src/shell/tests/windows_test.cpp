@@ -104,7 +104,8 @@ TEST_F(AdaptersTest, TheDriveListChangesOnlyWhenTheUserChoosesADrive) {
     };
     EXPECT_EQ(press(VK_DOWN), std::pair(1, LRESULT{1}));
     press(VK_DOWN);
-    EXPECT_EQ(drive1.Drive(), L"z: [DISK-z]");
+    EXPECT_EQ(ItemsOf(combo), (std::vector<std::wstring>{L"c: [DISK-c]", L"r:", L"z: [DISK-z]"}))
+        << "the label read on the choice replaces the entry";
     EXPECT_EQ(press(VK_UP), std::pair(3, LRESULT{1}));
 
     std::optional<PluggedDrive> plugged(std::in_place, L"s:", card.Path());
@@ -272,6 +273,13 @@ TEST_F(WindowsTest, TheLoadedWindowShowsEveryControlButTheCounter) {
         EXPECT_TRUE(control == Control(Form1Control::Text2) ? IsRectEmpty(&seen)
                                                             : EqualRect(&seen, &rect))
             << "control " << GetDlgCtrlID(control);
+    }
+    // A closed combo box sizes itself from its font; the program fits it to the layout.
+    for (const auto combo : {Form1Control::Drive1, Form1Control::Combo1, Form1Control::Combo2}) {
+        RECT rect{};
+        GetWindowRect(Control(combo), &rect);
+        EXPECT_EQ(rect.bottom - rect.top,
+                  ToPixels(kForm1Controls[RowOf(kForm1Controls, combo)].rect, 96).height);
     }
     EXPECT_EQ(GetWindowLongW(form1, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
               0);
