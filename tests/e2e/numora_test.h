@@ -23,23 +23,15 @@ using namespace tools;  // starting the program, finding and reading its windows
 
 constexpr DWORD kTimeout = 10000;
 
-[[noreturn]] inline void Fail(const std::string& what) {
-    throw std::runtime_error(what);
-}
 // Bounded wait that fails the test, naming what did not happen.
 inline void WaitUntil(const std::function<bool()>& ready, const std::string& what) {
-    if (!PollUntil(ready, kTimeout, 20)) Fail("timed out waiting until " + what);
-}
-
-inline POINT CentreOf(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    if (!PollUntil(ready, kTimeout, 20))
+        throw std::runtime_error("timed out waiting until " + what);
 }
 
 inline void SendInputs(std::vector<INPUT> inputs) {
     if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
-        Fail("SendInput failed");
+        throw std::runtime_error("SendInput failed");
 }
 inline void PressKey(WORD key) {
     INPUT down{INPUT_KEYBOARD, {}};
@@ -65,7 +57,7 @@ inline void BringToFront(HWND topLevel) {
               "the window came to the front");
 }
 inline void PostClick(HWND button) {  // does not wait on what the program shows in answer
-    if (!PostMessageW(button, BM_CLICK, 0, 0)) Fail("the button is gone");
+    if (!PostMessageW(button, BM_CLICK, 0, 0)) throw std::runtime_error("the button is gone");
 }
 
 // A message box of the program (class #32770): its title, and what it shows in
@@ -105,7 +97,7 @@ class NumoraTest : public ::testing::Test {
     void Start() {
         process_.emplace(NumoraExe(), folder_.Path());
         form1_ = WaitForVisibleWindow(ProcessId(), NUMORA_FORM1_CLASS, kTimeout);
-        if (form1_ == nullptr) Fail("numora.exe showed no main window");
+        if (form1_ == nullptr) throw std::runtime_error("numora.exe showed no main window");
     }
     HWND Form1() const { return form1_; }
     DWORD ProcessId() const { return process_->Id(); }

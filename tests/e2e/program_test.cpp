@@ -17,7 +17,9 @@ TEST_F(NumoraTest, RestingOnEachOfTheFiveControlsShowsItsTip) {
         SCOPED_TRACE("control " + std::to_string(static_cast<int>(tip.control)));
         MoveMouse({0, 0});
         WaitUntil([&] { return shownTip().empty(); }, "no tip was shown");
-        const POINT centre = CentreOf(Control(static_cast<int>(tip.control)));
+        RECT rect{};
+        GetWindowRect(Control(static_cast<int>(tip.control)), &rect);
+        const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
         MoveMouse({centre.x - 1, centre.y});
         MoveMouse(centre);
         EXPECT_TRUE(Becomes(shownTip, std::wstring(tip.text)));

@@ -256,7 +256,8 @@ class WindowsTest : public ::testing::Test, InstanceRule {
 
 // Loaded: as narrow as the load makes it, at its place; every control inside it
 // but the counter box, which is out of sight; a fixed frame without minimize or
-// maximize box, and owned by a hidden window, so no taskbar button.
+// maximize box, and owned by a hidden window, so no taskbar button. Closed combo
+// boxes, which size themselves from their font, fitted to the layout.
 TEST_F(WindowsTest, TheLoadedWindowShowsEveryControlButTheCounter) {
     const HWND form1 = form1_.Handle();
     RECT frame{}, client{};
@@ -274,7 +275,6 @@ TEST_F(WindowsTest, TheLoadedWindowShowsEveryControlButTheCounter) {
                                                             : EqualRect(&seen, &rect))
             << "control " << GetDlgCtrlID(control);
     }
-    // A closed combo box sizes itself from its font; the program fits it to the layout.
     for (const auto combo : {Form1Control::Drive1, Form1Control::Combo1, Form1Control::Combo2}) {
         RECT rect{};
         GetWindowRect(Control(combo), &rect);
