@@ -18,10 +18,10 @@ inline std::vector<std::wstring> ItemsOf(HWND list) {
     for (WPARAM i = 0, count = tools::Send(list, combo ? CB_GETCOUNT : LB_GETCOUNT); i < count;
          ++i) {
         const LRESULT length = tools::Send(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i);
-        std::wstring item(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, L'\0');
-        const LRESULT copied = length < 0 ? length
-                                          : tools::Send(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
-                                                        reinterpret_cast<LPARAM>(item.data()));
+        if (length < 0) return {};
+        std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
+        const LRESULT copied = tools::Send(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
+                                           reinterpret_cast<LPARAM>(item.data()));
         if (copied < 0) return {};
         item.resize(static_cast<std::size_t>(copied));
         items.push_back(item);
