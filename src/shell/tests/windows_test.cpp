@@ -178,6 +178,8 @@ TEST_F(AdaptersTest, TheFolderListNotifiesEveryChangeAndDrawsItsRowsAsATree) {
     EXPECT_EQ(subfolderLeft - currentLeft, 12) << "one indent step";
     EXPECT_EQ(currentText, GetSysColor(COLOR_HIGHLIGHTTEXT));
     EXPECT_EQ(subfolderText, GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_LT(DrawnRow(dir1, 0, 0, font_.get()).first, currentLeft) << "the root's row";
+    EXPECT_EQ(DrawnRow(dir1, -1, ODS_FOCUS, font_.get()).first, 0) << "an empty list's focus";
 }
 
 // A list box that refuses every row, as one out of memory does.
