@@ -1,5 +1,7 @@
 #include "browse/folder_path.h"
 
+#include <string_view>
+
 namespace numora {
 
 namespace {
@@ -10,6 +12,45 @@ wchar_t LowerAsciiLetter(wchar_t letter) {
 
 bool IsAsciiLetter(wchar_t c) {
     return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+}
+
+bool IsSeparator(wchar_t c) {
+    return c == L'\\' || c == L'/';
+}
+
+constexpr std::wstring_view kExtendedPrefix = L"\\\\?\\";
+constexpr std::wstring_view kExtendedUncPrefix = L"\\\\?\\UNC\\";
+
+// The steps the system takes on a full path, which the \\?\ form switches
+// off: a slash read as a backslash, runs of separators as one, "." and ".." resolved
+// (never above the first `fixedParts`: the drive, or the server and share), a
+// part's single trailing period dropped, and the last part's trailing periods
+// and spaces.
+std::wstring NormalizedParts(std::wstring_view path, std::size_t fixedParts) {
+    std::vector<std::wstring_view> parts;
+    for (std::size_t begin = 0; begin < path.size();) {
+        std::size_t end = begin;
+        while (end < path.size() && !IsSeparator(path[end])) ++end;
+        const std::wstring_view part = path.substr(begin, end - begin);
+        if (part == L"..") {
+            if (parts.size() > fixedParts) parts.pop_back();
+        } else if (!part.empty() && part != L".") {
+            parts.push_back(part);
+        }
+        begin = end + 1;
+    }
+    const bool endsInSeparator = !path.empty() && IsSeparator(path.back());
+    std::wstring joined;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        std::wstring_view part = parts[i];
+        if (i + 1 == parts.size() && !endsInSeparator) {
+            part = part.substr(0, part.find_last_not_of(L". ") + 1);
+        } else if (part.ends_with(L'.') && !part.ends_with(L"..")) {
+            part.remove_suffix(1);
+        }
+        joined.append(part).append(i + 1 < parts.size() || endsInSeparator ? L"\\" : L"");
+    }
+    return joined;
 }
 
 }  // namespace
@@ -64,6 +105,31 @@ std::wstring JoinFolder(const std::wstring& folder, const std::wstring& name) {
         return folder + name;
     }
     return folder + L'\\' + name;
+}
+
+std::wstring FileSystemPath(const std::wstring& path) {
+    constexpr std::size_t kMaxPath = 260;  // MAX_PATH, its terminating null included
+    if (path.size() < kMaxPath || path.starts_with(kExtendedPrefix) ||
+        path.starts_with(L"\\\\.\\")) {
+        return path;
+    }
+    if (DriveLetterOf(path) && IsSeparator(path[2])) {
+        return std::wstring(kExtendedPrefix) + NormalizedParts(path, 1);
+    }
+    if (IsSeparator(path[0]) && IsSeparator(path[1])) {
+        return std::wstring(kExtendedUncPrefix) + NormalizedParts(path, 2);
+    }
+    return path;  // a relative path has no such form
+}
+
+std::wstring ShownPath(const std::wstring& path) {
+    if (path.starts_with(kExtendedUncPrefix)) {
+        return L"\\\\" + path.substr(kExtendedUncPrefix.size());
+    }
+    if (path.starts_with(kExtendedPrefix)) {
+        return path.substr(kExtendedPrefix.size());
+    }
+    return path;
 }
 
 std::vector<FolderRow> FolderTreeRows(const std::wstring& normalizedPath,

@@ -27,6 +27,16 @@ std::vector<std::wstring> DriveEntries(std::uint32_t presentDrives,
 // folder has no trailing backslash; the drive letter in lower case, the rest as given.
 std::wstring NormalizeFolderPath(const std::wstring& fullPath);
 
+// The form in which a file-system call takes a path. A full path of MAX_PATH
+// (260) characters or more goes in the \\?\ form ("\\?\c:\...",
+// "\\?\UNC\server\share\..."), which every Windows accepts whatever its
+// long-path policy, normalized first as the system would have done; any other
+// path goes as given.
+std::wstring FileSystemPath(const std::wstring& path);
+
+// A path as the user sees it and the lists keep it: without a \\?\ prefix.
+std::wstring ShownPath(const std::wstring& path);
+
 // The folder `name` inside `folder` ("c:\" + "a" -> "c:\a", "c:\a" + "b" -> "c:\a\b").
 std::wstring JoinFolder(const std::wstring& folder, const std::wstring& name);
 

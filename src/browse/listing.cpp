@@ -19,16 +19,17 @@ bool IsDotEntry(std::wstring_view name) {
 
 // The entry that a path names, as stored (basic information: no 8.3 alias).
 UniqueFindHandle StartFind(const std::wstring& path, WIN32_FIND_DATAW& first) {
-    HANDLE handle = ::FindFirstFileExW(path.c_str(), FindExInfoBasic, &first, FindExSearchNameMatch,
-                                       nullptr, 0);
+    HANDLE handle = ::FindFirstFileExW(FileSystemPath(path).c_str(), FindExInfoBasic, &first,
+                                       FindExSearchNameMatch, nullptr, 0);
     return UniqueFindHandle{handle == INVALID_HANDLE_VALUE ? nullptr : handle};
 }
 
 // Opened for listing its entries; throws when the folder cannot be opened.
 UniqueKernelHandle OpenFolder(const std::wstring& folder) {
-    const HANDLE opened = ::CreateFileW(
-        folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE opened =
+        ::CreateFileW(FileSystemPath(folder).c_str(), FILE_LIST_DIRECTORY,
+                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (opened == INVALID_HANDLE_VALUE) {
         ThrowLastError("the folder cannot be opened");
     }
@@ -152,11 +153,11 @@ std::wstring ResolveOpenableFolder(const std::wstring& pathOrDrive) {
         // "d:" alone is that drive's current directory.
         request = std::wstring{*DriveLetterOf(pathOrDrive), L':'};
     }
-    const std::wstring fullPath = ReadSizedText(
+    const std::wstring fullPath = ShownPath(ReadSizedText(
         [&](DWORD size, wchar_t* buffer) {
-            return ::GetFullPathNameW(request.c_str(), size, buffer, nullptr);
+            return ::GetFullPathNameW(FileSystemPath(request).c_str(), size, buffer, nullptr);
         },
-        "the path cannot be resolved");
+        "the path cannot be resolved"));
     const std::wstring folder = NormalizeFolderPath(SpelledAsStored(fullPath));
     // Opened only to prove it can be: a drive letter that leads nowhere fails here.
     OpenFolder(folder);

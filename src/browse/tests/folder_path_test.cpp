@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace numora {
 namespace {
 
@@ -14,6 +16,30 @@ TEST(FolderPathTest, PathsTakeTheFolderListsForm) {
                                            {L"Z:\\Y\\", L"z:\\Y"}}) {
         SCOPED_TRACE(::testing::PrintToString(std::wstring(path)));
         EXPECT_EQ(NormalizeFolderPath(path), normalized);
+    }
+}
+
+// From 260 characters on, a full path goes to the file system in the extended
+// (\\?\) form, normalized as the system would have done, and is shown without it.
+TEST(FolderPathTest, LongPathsGoToTheFileSystemInTheExtendedForm) {
+    const std::wstring photos = L"c:\\photos\\", n250(250, L'n');
+    const std::wstring long1 = L"C:/photos//" + n250 + L"\\..\\" + n250 + L"\\trip001.";
+    const std::wstring unc = L"\\\\server\\share\\" + n250 + L"\\..\\..\\x.jpg";
+    const std::wstring extended = L"\\\\?\\c:\\" + n250 + L"\\" + n250;
+    // The path, the form the file system is given, the form shown.
+    for (const auto& [path, fileSystem, shown] : std::vector<std::array<std::wstring, 3>>{
+             {photos + L"a.jpg", photos + L"a.jpg", photos + L"a.jpg"},
+             {photos + n250.substr(1), photos + n250.substr(1), photos + n250.substr(1)},
+             {photos + n250, L"\\\\?\\" + photos + n250, photos + n250},
+             {long1, L"\\\\?\\C:\\photos\\" + n250 + L"\\trip001",
+              L"C:\\photos\\" + n250 + L"\\trip001"},
+             {L"c:\\", L"c:\\", L"c:\\"},
+             {unc, L"\\\\?\\UNC\\server\\share\\x.jpg", L"\\\\server\\share\\x.jpg"},
+             {extended, extended, extended.substr(4)},
+         }) {
+        SCOPED_TRACE(path.size());
+        EXPECT_EQ(FileSystemPath(path), fileSystem);
+        EXPECT_EQ(ShownPath(FileSystemPath(path)), shown);
     }
 }
 
