@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "win32/failure.h"
+
 namespace numora {
 
 // A text box's text, a button's caption.
@@ -62,6 +64,11 @@ class UserNotice {
     virtual ~UserNotice() = default;
     virtual void BeepAndShowInformation(const std::wstring& text) = 0;
 };
+
+// Tells the user; a notice that cannot be shown leaves nothing more to do.
+inline void Tell(UserNotice& notice, const std::wstring& text) {
+    Completes([&] { notice.BeepAndShowInformation(text); });
+}
 
 // What the user is told, and when.
 inline constexpr const wchar_t* kNoFilesText =

@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "browse/extension_handlers.h"
+#include "browse/handlers.h"
 #include "browse/listing.h"
-#include "browse/navigation_handlers.h"
 #include "rename/rename_file_win32.h"
 #include "shell/form_handlers.h"
 #include "shell/list_controls.h"
@@ -173,7 +172,7 @@ void Form1::OnCommand(int id, int code) {
             break;
         case IDC_COMBO1_EXTENSION:
             if (views_->combo1.TakeChoice(notification))
-                Combo1_Click(Combo1(), Command2(), File1());
+                Combo1_Click(Combo1(), Command2(), File1(), Notice());
             break;
         case IDC_DRIVE1_DRIVES:
             if (views_->drive1.OnNotify(notification)) Drive1_Change(Drive1(), Dir1(), Notice());

@@ -4,8 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "browse/extension_handlers.h"
-#include "browse/navigation_handlers.h"
+#include "browse/handlers.h"
 #include "win32/failure.h"
 
 namespace numora {
@@ -83,7 +82,7 @@ RenamingRunResult Command1_Click(Form1View& form, const RenameFile& renameFile) 
         busy.emplace(form);
         const std::int16_t count = form.File1().ListCount();
         if (count <= 0) {
-            form.Notice().BeepAndShowInformation(kNoFilesText);
+            Tell(form.Notice(), kNoFilesText);
             noFiles = true;  // NoFiles: the list is not refreshed
             return;
         }
@@ -100,16 +99,18 @@ RenamingRunResult Command1_Click(Form1View& form, const RenameFile& renameFile) 
     return result;
 }
 
+// The menu commands and the about window's OK: a window that cannot be opened
+// or closed stays as it was, and the program goes on.
 void mend_Click(Form1View& form) {
-    form.Unload();
+    Completes([&] { form.Unload(); });
 }
 
 void mver_Click(AboutWindows& aboutWindows) {
-    aboutWindows.OpenNew();
+    Completes([&] { aboutWindows.OpenNew(); });
 }
 
 void Command1_Click(Form2View& form) {
-    form.Unload();
+    Completes([&] { form.Unload(); });
 }
 
 }  // namespace numora

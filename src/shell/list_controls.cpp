@@ -81,22 +81,27 @@ wchar_t DriveListWin32::CommittedLetter() const {
 }
 
 bool DriveListWin32::OnNotify(WORD code) {
-    switch (code) {
-        case CBN_DROPDOWN:
-            // Drives come and go; the open list shows those there now.
-            Fill(CommittedLetter(), true);
-            return false;
-        case CBN_SELENDCANCEL:
-            // Browsed but not chosen: the list shows the drive it had.
-            combo_.Select(committed_);
-            return false;
-        default:
-            if (!combo_.TakeChoice(code) || combo_.Selection() == committed_) {
-                return false;  // no choice, or the same drive again
-            }
-            Commit(combo_.Selection());
-            return true;
-    }
+    bool changed = false;
+    // A list that cannot be read or refilled changes no drive; the user's next action may.
+    Completes([&] {
+        switch (code) {
+            case CBN_DROPDOWN:
+                // Drives come and go; the open list shows those there now.
+                Fill(CommittedLetter(), true);
+                break;
+            case CBN_SELENDCANCEL:
+                // Browsed but not chosen: the list shows the drive it had.
+                combo_.Select(committed_);
+                break;
+            default:
+                if (combo_.TakeChoice(code) && combo_.Selection() != committed_) {
+                    Commit(combo_.Selection());
+                    changed = true;
+                }
+                break;
+        }
+    });
+    return changed;
 }
 
 // Selects the entry, with its label where the drive is fixed and the entry has

@@ -112,20 +112,25 @@ bool ComboControlWin32::TakeChoice(WORD code) {
     // Served only once this action's notifications, all sent, are over.
     PostMessageW(GetParent(combo_), WM_NUMORA_COMBO_ACTION_HANDLED,
                  static_cast<WPARAM>(GetDlgCtrlID(combo_)), 0);
-    const int selected = Selection();
-    // CBN_SELENDOK: the list closed on an entry, or a closed list's entry changed.
-    const bool browsing =
-        code == CBN_SELCHANGE && Dropped() && policy_ == DroppedListPolicy::ChooseOnClose;
-    if (selected == CB_ERR || browsing || choiceMade_) {
-        return false;
-    }
-    choiceMade_ = true;
-    if ((GetWindowLongW(combo_, GWL_STYLE) & CBS_DROPDOWNLIST) == CBS_DROPDOWN) {
-        // The box puts the entry into its text only after this notification; the
-        // handler must already see it there.
-        SetText(List(selected));
-    }
-    return true;
+    bool chosen = false;
+    // A box that cannot be read makes no choice; the user's next action may.
+    Completes([&] {
+        const int selected = Selection();
+        // CBN_SELENDOK: the list closed on an entry, or a closed list's entry changed.
+        const bool browsing =
+            code == CBN_SELCHANGE && Dropped() && policy_ == DroppedListPolicy::ChooseOnClose;
+        if (selected == CB_ERR || browsing || choiceMade_) {
+            return;
+        }
+        choiceMade_ = true;
+        if ((GetWindowLongW(combo_, GWL_STYLE) & CBS_DROPDOWNLIST) == CBS_DROPDOWN) {
+            // The box puts the entry into its text only after this notification; the
+            // handler must already see it there.
+            SetText(List(selected));
+        }
+        chosen = true;
+    });
+    return chosen;
 }
 
 namespace {

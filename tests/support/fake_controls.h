@@ -1,58 +1,83 @@
 // The main window's controls in memory. Every write goes to one log, as
 // "Name=value", so that a test sees what the handlers did and in what order.
+// Every call of every fake is counted, and any one of them can be made to fail
+// with the Failure its adapter throws.
 #pragma once
 
 #include <functional>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "browse/views.h"
-#include "shell/form_views.h"
 #include "win32/failure.h"
 
 namespace numora::fakes {
 
 using Log = std::vector<std::wstring>;
 
-inline const Failure kRefused("refused");
+// The calls the fakes are given, in order; the one numbered failAt (from 0), or
+// the first named failOn, fails.
+struct Calls {
+    void Next(const std::wstring& name) {
+        if (count++ == failAt || name == failOn) {
+            failOn.clear();
+            throw Failure("refused");
+        }
+    }
+    int count = 0;
+    int failAt = -1;
+    std::wstring failOn;
+};
 
 template <typename Control>
 struct FakeTextOf : Control {
-    FakeTextOf(Log& to, std::wstring named, std::wstring initial = L"")
-        : log(to), name(std::move(named)), text(std::move(initial)) {}
-    std::wstring Text() const override { return text; }
+    FakeTextOf(Calls& c, Log& to, std::wstring named, std::wstring initial = L"")
+        : calls(c), log(to), name(std::move(named)), text(std::move(initial)) {}
+    std::wstring Text() const override { return calls.Next(name + L".Text"), text; }
     void SetText(const std::wstring& to) override {
-        if (failWrites) throw kRefused;
+        calls.Next(name + L".SetText");
         log.push_back(name + L"=" + (text = to));
     }
+    Calls& calls;
     Log& log;
     std::wstring name, text;
-    bool failWrites = false;
 };
 using FakeText = FakeTextOf<TextControl>;
 
 struct FakeCombo : FakeTextOf<ComboControl> {
     using FakeTextOf::FakeTextOf;
-    int ListCount() const override { return static_cast<int>(items.size()); }
-    std::wstring List(int index) const override { return items.at(index); }
-    void AddItem(const std::wstring& item) override { items.push_back(item); }
+    int ListCount() const override {
+        return calls.Next(name + L".ListCount"), static_cast<int>(items.size());
+    }
+    std::wstring List(int index) const override {
+        return calls.Next(name + L".List"), items.at(static_cast<std::size_t>(index));
+    }
+    void AddItem(const std::wstring& item) override {
+        calls.Next(name + L".AddItem");
+        items.push_back(item);
+    }
     std::vector<std::wstring> items;
 };
 
 // The drive and folder lists over folders that exist (with their files): a
 // folder missing here cannot be opened; a drive text ("d:") opens its root.
 struct FakeDriveAndFolderLists : DriveList, FolderList {
-    explicit FakeDriveAndFolderLists(Log& to) : log(to) {}
-    std::wstring Drive() const override { return drive; }
+    FakeDriveAndFolderLists(Calls& c, Log& to) : calls(c), log(to) {}
+    std::wstring Drive() const override { return calls.Next(L"Drive1.Drive"), drive; }
     void SetDrive(const std::wstring& folder) override {
+        calls.Next(L"Drive1.SetDrive");
         log.push_back(L"Drive1=" + (drive = folder.substr(0, 2)));
     }
-    std::wstring Path() const override { return path; }
+    std::wstring Path() const override { return calls.Next(L"Dir1.Path"), path; }
     void SetPath(const std::wstring& to) override {
+        calls.Next(L"Dir1.SetPath");
         const std::wstring folder = to.size() == 2 ? to + L"\\" : to;
-        if (folders.count(folder) == 0) throw kRefused;
+        if (folders.count(folder) == 0) throw Failure("not ready");
         log.push_back(L"Dir1=" + folder);
         if (std::exchange(path, folder) != folder && onChange) onChange();
     }
+    Calls& calls;
     Log& log;
     std::map<std::wstring, std::vector<std::wstring>> folders{{L"c:\\", {}}, {L"c:\\gone", {}}};
     std::wstring drive = L"c:", path = L"c:\\photos";
@@ -61,63 +86,65 @@ struct FakeDriveAndFolderLists : DriveList, FolderList {
 
 // The file list over the same folders; "c:\gone" opens but cannot be read.
 struct FakeFileList : FileList {
-    FakeFileList(Log& to, FakeDriveAndFolderLists& on) : log(to), disk(on) {}
+    FakeFileList(Calls& c, Log& to, FakeDriveAndFolderLists& on) : calls(c), log(to), disk(on) {}
     void SetPath(const std::wstring& folder) override {
+        calls.Next(L"File1.SetPath");
         log.push_back(L"File1=" + (path = folder));
-        Refresh();
+        Reload();
     }
     void SetPattern(const std::wstring& pattern) override {
+        calls.Next(L"File1.SetPattern");
         log.push_back(L"File1.Pattern=" + pattern);
+        Reload();
     }
     std::int16_t ListCount() const override {
-        return failCount ? throw kRefused : static_cast<std::int16_t>(entries.size());
+        return calls.Next(L"File1.ListCount"), static_cast<std::int16_t>(entries.size());
     }
-    std::wstring List(std::int16_t index) const override { return entries.at(index); }
+    std::wstring List(std::int16_t index) const override {
+        return calls.Next(L"File1.List"), entries.at(static_cast<std::size_t>(index));
+    }
     void Refresh() override {
+        calls.Next(L"File1.Refresh");
         log.push_back(L"File1.Refresh");
-        entries = path == L"c:\\gone" ? throw kRefused : disk.folders[path];
+        Reload();
     }
-    void Clear() override { log.push_back(L"File1.Clear"), entries.clear(); }
+    void Clear() override {
+        calls.Next(L"File1.Clear");
+        log.push_back(L"File1.Clear");
+        entries.clear();
+    }
+    void Reload() {
+        if (path == L"c:\\gone") throw Failure("unreadable");
+        entries = disk.folders[path];
+    }
+    Calls& calls;
     Log& log;
     FakeDriveAndFolderLists& disk;
     std::wstring path;
     std::vector<std::wstring> entries;
-    bool failCount = false;
 };
 
-// The whole window, as the handlers see it.
-struct FakeForm1 : Form1View, InstanceRule, UserNotice {
-    DriveList& Drive1() override { return lists; }
-    FolderList& Dir1() override { return lists; }
-    FileList& File1() override { return file1; }
-    TextControl& Text1() override { return text1; }
-    TextControl& Text2() override { return text2; }
-    ComboControl& Combo1() override { return combo1; }
-    ComboControl& Combo2() override { return combo2; }
-    TextControl& Command2() override { return command2; }
-    UserNotice& Notice() override { return *this; }
-    void SetOuterWidthTwips(int twips) override {
-        log.push_back(L"Width=" + std::to_wstring(twips));
-    }
-    // Which tip goes where: the end-to-end suite reads them.
-    void SetToolTip(Form1Control, const std::wstring&) override { log.push_back(L"Tip"); }
-    void SetMousePointer(MousePointer pointer) override {
-        log.push_back(pointer == MousePointer::Busy ? L"Pointer=busy" : L"Pointer=default");
-    }
-    void Unload() override {}
-    bool EarlierInstanceRunning() override {
-        return log.push_back(L"earlier instance?"), earlierInstance;
-    }
+// The controls of the main window, the notice, and letter case that marks
+// which way a text went (the mapping itself is the platform's).
+struct FakeControls : UserNotice, LetterCase {
     void BeepAndShowInformation(const std::wstring& text) override {
+        calls.Next(L"Notice");
         log.push_back(L"beep and box=" + text);
     }
+    std::wstring Upper(const std::wstring& text) const override {
+        return calls.Next(L"Upper"), L"upper " + text;
+    }
+    std::wstring Lower(const std::wstring& text) const override {
+        return calls.Next(L"Lower"), L"lower " + text;
+    }
 
+    mutable Calls calls;  // counted by const reads too
     Log log;
-    bool earlierInstance = false;
-    FakeDriveAndFolderLists lists{log};
-    FakeFileList file1{log, lists};
-    FakeText text1{log, L"Text1"}, text2{log, L"Text2"}, command2{log, L"Command2", L"A"};
-    FakeCombo combo1{log, L"Combo1"}, combo2{log, L"Combo2"};
+    FakeDriveAndFolderLists lists{calls, log};
+    FakeFileList file1{calls, log, lists};
+    FakeText text1{calls, log, L"Text1"}, text2{calls, log, L"Text2"},
+        command2{calls, log, L"Command2", L"A"};
+    FakeCombo combo1{calls, log, L"Combo1"}, combo2{calls, log, L"Combo2"};
 };
 
 }  // namespace numora::fakes

@@ -2,30 +2,76 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
+#include "browse/handlers.h"
 #include "support/fake_controls.h"
 
 namespace numora {
 using fakes::Log;
 namespace {
 
-class FormHandlersTest : public ::testing::Test, protected fakes::FakeForm1 {
-  protected:
-    FormHandlersTest() { lists.folders[L"c:\\photos"] = {L"a.jpg", L"b.jpeg"}; }
-    RenamingRunResult Run() {
+// The whole program as the handlers see it: the main window over c:\photos,
+// which holds a.jpg and b.jpeg, an about window, the instance rule.
+struct FakeForm1 : fakes::FakeControls, Form1View, Form2View, AboutWindows, InstanceRule {
+    FakeForm1() {
+        lists.folders[L"c:\\photos"] = file1.entries = {L"a.jpg", L"b.jpeg"};
+        lists.folders[L"d:\\"] = {L"d.jpg"};
+        file1.path = lists.path;
+        lists.onChange = [this] { Dir1_Change(lists, file1, *this); };
+    }
+    DriveList& Drive1() override { return lists; }
+    FolderList& Dir1() override { return lists; }
+    FileList& File1() override { return file1; }
+    TextControl& Text1() override { return text1; }
+    TextControl& Text2() override { return text2; }
+    ComboControl& Combo1() override { return combo1; }
+    ComboControl& Combo2() override { return combo2; }
+    TextControl& Command2() override { return command2; }
+    UserNotice& Notice() override { return *this; }
+    void SetOuterWidthTwips(int twips) override {
+        calls.Next(L"Width");
+        log.push_back(L"Width=" + std::to_wstring(twips));
+    }
+    // Which tip goes where: the dump of the real window shows them.
+    void SetToolTip(Form1Control, const std::wstring&) override {
+        calls.Next(L"Tip");
+        log.push_back(L"Tip");
+    }
+    void SetMousePointer(MousePointer pointer) override {
+        calls.Next(L"Pointer");
+        log.push_back(pointer == MousePointer::Busy ? L"Pointer=busy" : L"Pointer=default");
+    }
+    void Unload() override {
+        calls.Next(L"Unload");
+        log.push_back(L"unloaded");
+    }
+    void OpenNew() override {
+        calls.Next(L"OpenNew");
+        log.push_back(L"about window opened");
+    }
+    bool EarlierInstanceRunning() override {
+        calls.Next(L"EarlierInstanceRunning");
+        return log.push_back(L"earlier instance?"), earlierInstance;
+    }
+    RenamingRunResult Press() {
         return Command1_Click(*this, [&](const std::wstring& from, const std::wstring& to) {
-            renames.emplace_back(from, to);
+            renames.push_back(from + L" -> " + to);
             return true;
         });
     }
-    std::vector<std::pair<std::wstring, std::wstring>> renames;
+
+    bool earlierInstance = false;
+    std::vector<std::wstring> renames;
 };
+
+class FormHandlersTest : public ::testing::Test, protected FakeForm1 {};
 
 TEST_F(FormHandlersTest, LoadSetsTheStartStateInOrder) {
     EXPECT_EQ(Form_Load(*this, *this), LoadOutcome::ShowWindow);
     EXPECT_EQ(log, (Log{L"Width=5670", L"Tip", L"Tip", L"Tip", L"Tip", L"Tip", L"earlier instance?",
-                        L"Dir1=c:\\", L"Combo1=jpg", L"Combo2=３桁"}));
-    EXPECT_EQ(combo1.items.size(), 12u);
-    EXPECT_EQ(combo2.items.size(), 6u);
+                        L"Dir1=c:\\", L"File1=c:\\", L"Combo1=jpg", L"Combo2=３桁"}));
 }
 
 TEST_F(FormHandlersTest, AnEarlierInstanceOrAnUnreadyDriveEndsTheLoadBeforeTheLists) {
@@ -39,33 +85,80 @@ TEST_F(FormHandlersTest, AnEarlierInstanceOrAnUnreadyDriveEndsTheLoadBeforeTheLi
 
 TEST_F(FormHandlersTest, ARunReadsTheControlsKeepsTheCounterAndRefreshesAfter) {
     Form_Load(*this, *this);
-    lists.path = L"c:\\photos";
-    file1.SetPath(L"c:\\photos");
-    text1.SetText(L"trip");
-    combo1.SetText(L"JPG");
-    combo2.SetText(L"２桁");
+    lists.SetPath(L"c:\\photos");
+    text1.text = L"trip";
+    combo1.text = L"JPG";
+    combo2.text = L"２桁";
     log.clear();
-    EXPECT_EQ(Run().CounterText, L"2");
-    EXPECT_EQ(renames, (std::vector<std::pair<std::wstring, std::wstring>>{
-                           {L"c:\\photos\\a.jpg", L"c:\\photos\\trip01.JPG"},
-                           {L"c:\\photos\\b.jpeg", L"c:\\photos\\trip02.JPG"}}));
+    EXPECT_EQ(Press().CounterText, L"2");
+    EXPECT_EQ(renames,
+              (std::vector<std::wstring>{L"c:\\photos\\a.jpg -> c:\\photos\\trip01.JPG",
+                                         L"c:\\photos\\b.jpeg -> c:\\photos\\trip02.JPG"}));
     EXPECT_EQ(log,
               (Log{L"Text2=0", L"Pointer=busy", L"Text2=2", L"File1.Refresh", L"Pointer=default"}));
 }
 
 TEST_F(FormHandlersTest, AnEmptyListIsToldAndAFailedReadRefreshes) {
-    EXPECT_EQ(Run().ExitKind, RunExit::NoFiles);
+    file1.entries.clear();
+    EXPECT_EQ(Press().ExitKind, RunExit::NoFiles);
     EXPECT_TRUE(renames.empty());
     EXPECT_EQ(log, (Log{L"Text2=0", L"Pointer=busy", L"beep and box=ファイルがありません。",
                         L"Pointer=default"}));
-    file1.failCount = true;
+    calls.failOn = L"File1.ListCount";
     log.clear();
-    Run();
+    Press();
     EXPECT_EQ(log, (Log{L"Text2=0", L"Pointer=busy", L"File1.Refresh", L"Pointer=default"}));
-    file1.failCount = false;
     file1.entries = {L"only.jpg"};
-    EXPECT_EQ(Run().ExitKind, RunExit::Finished) << "one file is a list to run";
+    EXPECT_EQ(Press().ExitKind, RunExit::Finished) << "one file is a list to run";
     EXPECT_EQ(renames.size(), 1u);
+}
+
+// Every handler, with each call it makes on the program's views made to fail
+// in turn (the calls counted by a clean run first): the failure gets no
+// further than the handler, the user is told at most once, and the file list
+// shows the folder list's folder or nothing.
+TEST(EveryHandlerTest, SurvivesAFailureOfAnyOneCallItMakes) {
+    const std::vector<std::pair<const char*, std::function<void(FakeForm1&)>>> handlers = {
+        {"Form_Load", [](FakeForm1& f) { Form_Load(f, f); }},
+        {"Command1_Click", [](FakeForm1& f) { f.Press(); }},
+        {"Command1_Click, no files", [](FakeForm1& f) { f.file1.entries.clear(), f.Press(); }},
+        {"Command2_Click", [](FakeForm1& f) { Command2_Click(f.command2, f.combo1, f); }},
+        {"Combo1_Click",
+         [](FakeForm1& f) {
+             f.combo1.items = ExtensionEntries();
+             f.combo1.text = L"gif";
+             Combo1_Click(f.combo1, f.command2, f.file1, f);
+         }},
+        {"Drive1_Change",
+         [](FakeForm1& f) { f.lists.drive = L"d:", Drive1_Change(f.lists, f.lists, f); }},
+        {"Drive1_Change, unready",
+         [](FakeForm1& f) { f.lists.drive = L"r:", Drive1_Change(f.lists, f.lists, f); }},
+        {"Dir1_Change",
+         [](FakeForm1& f) { f.lists.path = L"d:\\", Dir1_Change(f.lists, f.file1, f); }},
+        {"OpenFolderInList", [](FakeForm1& f) { OpenFolderInList(f.lists, L"c:\\", f); }},
+        {"mend_Click", [](FakeForm1& f) { mend_Click(f); }},
+        {"mver_Click", [](FakeForm1& f) { mver_Click(f); }},
+        {"about window's Command1_Click",
+         [](FakeForm1& f) { Command1_Click(static_cast<Form2View&>(f)); }},
+    };
+    for (const auto& [name, handle] : handlers) {
+        int calls = 0;
+        for (int failAt = -1; failAt < calls; ++failAt) {
+            SCOPED_TRACE(std::string(name) + ", call " + std::to_string(failAt) + " fails");
+            FakeForm1 form;
+            form.calls.failAt = failAt;
+            EXPECT_NO_THROW(handle(form));
+            if (failAt < 0) calls = form.calls.count;
+            EXPECT_LE(std::count_if(form.log.begin(), form.log.end(),
+                                    [](const std::wstring& line) {
+                                        return line.starts_with(L"beep and box");
+                                    }),
+                      1);
+            EXPECT_TRUE(form.file1.entries.empty() ||
+                        form.file1.entries == form.lists.folders[form.lists.path]);
+        }
+        EXPECT_GT(calls, 0) << name;
+    }
 }
 
 }  // namespace

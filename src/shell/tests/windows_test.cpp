@@ -11,7 +11,7 @@
 #include <tuple>
 
 #include "browse/listing.h"
-#include "browse/navigation_handlers.h"
+#include "browse/handlers.h"
 #include "program_control.h"
 #include "shell/application.h"
 #include "shell/control_factory.h"
@@ -182,10 +182,27 @@ TEST_F(AdaptersTest, TheFolderListNotifiesEveryChangeAndDrawsItsRowsAsATree) {
     EXPECT_EQ(DrawnRow(dir1, -1, ODS_FOCUS, font_.get()).first, 0) << "an empty list's focus";
 }
 
-// A list box that refuses every row, as one out of memory does.
+// A list box or combo box that refuses every row, as one out of memory does, and
+// cannot tell an entry's length.
 LRESULT CALLBACK RefuseRows(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                             DWORD_PTR) {
-    return message == LB_ADDSTRING ? LB_ERRSPACE : DefSubclassProc(list, message, wParam, lParam);
+    if (message == LB_ADDSTRING || message == CB_ADDSTRING) return LB_ERRSPACE;
+    if (message == CB_GETLBTEXTLEN) return CB_ERR;
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
+// A box that cannot be read or refilled turns no notification into a choice,
+// and the failure goes no further: the user's next action may choose.
+TEST_F(AdaptersTest, NotificationsOverABoxThatRefusesItsEntriesChooseNothing) {
+    HWND combo = Create(Form1Control::Combo1), drives = Create(Form1Control::Drive1);
+    ComboControlWin32 combo1(combo, DroppedListPolicy::ChooseWhileBrowsing);
+    combo1.AddItem(L"jpg");
+    combo1.Select(0);
+    DriveListWin32 drive1(drives, L"c:\\");
+    SetWindowSubclass(combo, RefuseRows, 0, 0);
+    SetWindowSubclass(drives, RefuseRows, 0, 0);
+    EXPECT_FALSE(combo1.TakeChoice(CBN_SELENDOK));
+    EXPECT_FALSE(drive1.OnNotify(CBN_DROPDOWN));
 }
 
 // The file list over a list box that refuses its rows: the user is told, the
