@@ -20,10 +20,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     const int dpi = SystemDpi();
     const RECT outer = Form1PlacedOuterRect(dpi);
-    HWND window = CreateWindowExW(
-        kForm1ExStyle, L"NumoraBenchSameControls", L"Numora", kForm1Style, outer.left, outer.top,
-        outer.right - outer.left, outer.bottom - outer.top, nullptr,
-        LoadMenuW(instance, MAKEINTRESOURCEW(IDR_FORM1_MENU)), instance, nullptr);
+    HWND window =
+        CreateWindowExW(0, L"NumoraBenchSameControls", L"Numora", kForm1Style, outer.left,
+                        outer.top, outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                        LoadMenuW(instance, MAKEINTRESOURCEW(IDR_FORM1_MENU)), instance, nullptr);
     const UniqueFont font = CreateMessageFont(dpi);
     ComboFieldFit comboFit;
     for (const ControlLayout& layout : kForm1Controls) {
