@@ -10,10 +10,13 @@ if(BUILD_TESTING AND NOT TARGET GTest::gtest_main)
                    SYSTEM)
 endif()
 
-# numora_add_test(NAME SOURCES ... [WIN32_SOURCES ...] LIBRARIES ... [WIN32_LIBRARIES ...]):
-# one test program, one ctest entry; the WIN32_ parts join it in the Windows builds.
+# numora_add_test(NAME [RESOURCES] SOURCES ... [WIN32_SOURCES ...] LIBRARIES ...
+#                 [WIN32_LIBRARIES ...]): one test program, one ctest entry; the WIN32_
+# parts join it in the Windows builds, and RESOURCES the program's icon and manifest.
+# Without BUILD_TESTING it makes nothing.
 function(numora_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;WIN32_SOURCES;LIBRARIES;WIN32_LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "RESOURCES" "" "SOURCES;WIN32_SOURCES;LIBRARIES;WIN32_LIBRARIES"
+                        ${ARGN})
   if(NOT BUILD_TESTING)
     return()
   elseif(WIN32)
@@ -24,5 +27,8 @@ function(numora_add_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main numora_options)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests
                                                  ${PROJECT_SOURCE_DIR}/tools)
+  if(ARG_RESOURCES)
+    numora_add_resources(${name})
+  endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
 endfunction()
