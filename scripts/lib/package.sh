@@ -1,11 +1,6 @@
 # Sourced by scripts/package and the package check: the release zip.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-# "1.00", as the windows build took it from project(VERSION).
-numora_version() {
-    sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$NUMORA_ROOT/build/windows/CMakeCache.txt"
-}
-
 # numora_package EXE GUIDE ZIP: the zip of numora.exe, the users' guide and their
 # SHA-256 sums. The same commit gives the same bytes: the entries carry the
 # commit's time (or SOURCE_DATE_EPOCH) and no owner or extra times, in a fixed
