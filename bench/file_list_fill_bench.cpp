@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "browse/extension_handlers.h"
+#include "browse/handlers.h"
 #include "shell/control_factory.h"
 #include "shell/layouts.h"
 #include "shell/list_controls.h"
@@ -19,9 +19,11 @@ using namespace numora;
 using namespace numora::bench;
 
 int wmain(int argc, wchar_t** argv) {
-    std::printf("file list fill of %d files against the bare batch read\n", kBigFolderFiles);
-    const std::wstring work = argc > 1 ? argv[1] : L".";
-    const std::wstring folder = BigFolder(work);
+    const BenchRun run = ReadBenchRun(argc, argv, L".");
+    const ListingFolder listing = OpenListingFolder(run);
+    const std::wstring& folder = listing.Path;
+    const int rounds = run.Rounds(9);
+    std::printf("file list fill of %d files against the bare batch read\n", listing.Files);
     if (folder.empty()) return 1;
 
     // A visible window with the file list as the main window makes it.
@@ -31,27 +33,27 @@ int wmain(int argc, wchar_t** argv) {
         CreateLayoutControl(window, kForm1Controls[RowOf(kForm1Controls, Form1Control::File1)], 96,
                             static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     FileListWin32 fileList(listBox, ExtensionPatterns().front());
-    const std::wstring other = work + L"\\fill-other";
+    const std::wstring other = run.Work + L"\\fill-other";
     CreateDirectoryW(other.c_str(), nullptr);
 
     std::vector<double> fills, bare, ratios;
-    for (int round = 0; round < 9; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         fileList.SetPath(other);  // so that every measured write is a change of folder
         const auto start = Clock::now();
         fileList.SetPath(folder);
         fills.push_back(SecondsSince(start));
-        if (fileList.ListCount() != kBigFolderFiles) {
+        if (fileList.ListCount() != listing.Files) {
             std::fprintf(stderr, "the file list holds %d entries\n", fileList.ListCount());
             return 1;
         }
         const auto readStart = Clock::now();
-        if (BareBatchRead(folder) < static_cast<std::size_t>(kBigFolderFiles)) return 1;
+        if (BareBatchRead(folder) < static_cast<std::size_t>(listing.Files)) return 1;
         bare.push_back(SecondsSince(readStart));
         ratios.push_back(fills.back() / bare.back());
     }
-    std::printf("median of 9 rounds: fill %.1f ms, bare batch read %.1f ms\n", Median(fills) * 1e3,
-                Median(bare) * 1e3);
-    PrintRatio("file_list_fill_32767", Median(ratios), 1.0);
+    std::printf("median of %d rounds: fill %.1f ms, bare batch read %.1f ms\n", rounds,
+                Median(fills) * 1e3, Median(bare) * 1e3);
+    PrintRatio("file_list_fill_" + std::to_string(listing.Files), Median(ratios), 1.0);
     DestroyWindow(window);
     return 0;
 }

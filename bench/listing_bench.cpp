@@ -1,7 +1,7 @@
 // The file list's read, match and sort of a folder of 32767 files, against the
 // platform's fastest read of the same folder (the same batch read, nothing
 // matched or sorted), alternating; the ratio is the median of each round's own.
-// Usage: listing_bench [work folder]
+// Usage: listing_bench [--smoke] [work folder]
 #include <windows.h>
 
 #include <cstdio>
@@ -16,16 +16,18 @@ using namespace numora::bench;
 
 namespace {
 
-constexpr int kFiles = kBigFolderFiles;
-constexpr int kRounds = 9;
 constexpr const wchar_t* kPattern = L"*.jpg;*.jpeg";
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    const BenchRun run = ReadBenchRun(argc, argv, L".");
+    const ListingFolder measured = OpenListingFolder(run);
+    const std::wstring& folder = measured.Path;
+    const int files = measured.Files;
+    const int rounds = run.Rounds(9);
     std::printf("listing of %d files against the bare batch read (GetFileInformationByHandleEx)\n",
-                kFiles);
-    const std::wstring folder = BigFolder(argc > 1 ? argv[1] : L".");
+                files);
     if (folder.empty()) {
         return 1;
     }
@@ -33,19 +35,19 @@ int wmain(int argc, wchar_t** argv) {
     // One untimed round of each, so that all start from a warm cache.
     BareBatchRead(folder);
     BareFindLoop(folder);
-    if (numora::ListFiles(folder, kPattern, kFiles).size() != static_cast<std::size_t>(kFiles)) {
-        std::fprintf(stderr, "the listing does not hold all %d files\n", kFiles);
+    if (numora::ListFiles(folder, kPattern, files).size() != static_cast<std::size_t>(files)) {
+        std::fprintf(stderr, "the listing does not hold all %d files\n", files);
         return 1;
     }
 
     std::vector<double> batchTimes, findTimes, listingTimes, ratios;
-    for (int round = 0; round < kRounds; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         auto start = Clock::now();
         const std::size_t entries = BareBatchRead(folder);
         batchTimes.push_back(SecondsSince(start));
 
         start = Clock::now();
-        const std::vector<std::wstring> listed = numora::ListFiles(folder, kPattern, kFiles);
+        const std::vector<std::wstring> listed = numora::ListFiles(folder, kPattern, files);
         listingTimes.push_back(SecondsSince(start));
         ratios.push_back(listingTimes.back() / batchTimes.back());
 
@@ -53,8 +55,8 @@ int wmain(int argc, wchar_t** argv) {
         BareFindLoop(folder);
         findTimes.push_back(SecondsSince(start));
 
-        if (entries < static_cast<std::size_t>(kFiles) ||
-            listed.size() != static_cast<std::size_t>(kFiles)) {
+        if (entries < static_cast<std::size_t>(files) ||
+            listed.size() != static_cast<std::size_t>(files)) {
             std::fprintf(stderr, "the folder changed during the benchmark\n");
             return 1;
         }
@@ -64,9 +66,9 @@ int wmain(int argc, wchar_t** argv) {
                  listing = Median(listingTimes);
     std::printf(
         "median of %d rounds: bare batch read %.1f ms, listing (read, match, sort) %.1f ms\n",
-        kRounds, batch * 1e3, listing * 1e3);
+        rounds, batch * 1e3, listing * 1e3);
     std::printf("bare FindFirstFileExW loop %.1f ms, %.3f times the batch read\n", find * 1e3,
                 find / batch);
-    PrintRatio("listing_32767", Median(ratios), 1.0);
+    PrintRatio("listing_" + std::to_string(files), Median(ratios), 1.0);
     return 0;
 }

@@ -17,26 +17,25 @@ using namespace numora::bench;
 
 namespace {
 
-constexpr int kFiles = 2000;
-
 std::wstring NumberedName(const std::wstring& base, int number) {
     wchar_t digits[16];
     std::swprintf(digits, 16, L"%04d", number);
     return base + digits + L".jpg";
 }
 
-void MakeFolder(const std::wstring& folder, const std::wstring& base) {
+void MakeFolder(const std::wstring& folder, const std::wstring& base, int files) {
     CreateDirectoryW(folder.c_str(), nullptr);
-    for (int number = 1; number <= kFiles; ++number) {
+    for (int number = 1; number <= files; ++number) {
         HANDLE file = CreateFileW((folder + L"\\" + NumberedName(base, number)).c_str(),
                                   GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
         if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
     }
 }
 
-double BareRenames(const std::wstring& folder, const std::wstring& from, const std::wstring& to) {
+double BareRenames(const std::wstring& folder, const std::wstring& from, const std::wstring& to,
+                   int files) {
     const auto start = Clock::now();
-    for (int number = 1; number <= kFiles; ++number) {
+    for (int number = 1; number <= files; ++number) {
         MoveFileW((folder + L"\\" + NumberedName(from, number)).c_str(),
                   (folder + L"\\" + NumberedName(to, number)).c_str());
     }
@@ -45,7 +44,7 @@ double BareRenames(const std::wstring& folder, const std::wstring& from, const s
 }
 
 double PressInProgram(const std::wstring& numora, const std::wstring& folder,
-                      const std::wstring& newBase) {
+                      const std::wstring& newBase, int files) {
     const numora::tools::ProgramProcess program(numora, folder);
     HWND form = numora::tools::WaitForVisibleWindow(program.Id(), NUMORA_FORM1_CLASS, 30000);
     if (form == nullptr) {
@@ -53,8 +52,8 @@ double PressInProgram(const std::wstring& numora, const std::wstring& folder,
         std::exit(1);
     }
     HWND fileList = GetDlgItem(form, IDC_FILE1_FILES);
-    if (SendMessageW(fileList, LB_GETCOUNT, 0, 0) != kFiles) {
-        std::fprintf(stderr, "the file list does not hold %d files\n", kFiles);
+    if (SendMessageW(fileList, LB_GETCOUNT, 0, 0) != files) {
+        std::fprintf(stderr, "the file list does not hold %d files\n", files);
         std::exit(1);
     }
     SendMessageW(GetDlgItem(form, IDC_TEXT1_BASE_NAME), WM_SETTEXT, 0,
@@ -67,8 +66,8 @@ double PressInProgram(const std::wstring& numora, const std::wstring& folder,
     SendMessageW(form, WM_COMMAND, MAKEWPARAM(IDC_COMMAND1_RUN, BN_CLICKED),
                  reinterpret_cast<LPARAM>(runButton));
     const double seconds = SecondsSince(start);
-    if (numora::tools::TextOf(GetDlgItem(form, IDC_TEXT2_COUNTER)) != std::to_wstring(kFiles)) {
-        std::fprintf(stderr, "the run did not reach file %d\n", kFiles);
+    if (numora::tools::TextOf(GetDlgItem(form, IDC_TEXT2_COUNTER)) != std::to_wstring(files)) {
+        std::fprintf(stderr, "the run did not reach file %d\n", files);
         std::exit(1);
     }
     PostMessageW(form, WM_CLOSE, 0, 0);
@@ -80,24 +79,26 @@ double PressInProgram(const std::wstring& numora, const std::wstring& folder,
 
 int wmain(int argc, wchar_t** argv) {
     const std::filesystem::path here = numora::tools::OwnFolder();
-    const std::wstring work = argc > 1 ? argv[1] : here.wstring();
+    const BenchRun run = ReadBenchRun(argc, argv, here.wstring());
+    const int files = run.Files(2000);
     const std::wstring numora = (here / NUMORA_EXE).lexically_normal();
-    const std::wstring programFolder = work + L"\\press-program";
-    const std::wstring bareFolder = work + L"\\press-bare";
-    MakeFolder(programFolder, L"x");
-    MakeFolder(bareFolder, L"x");
+    const std::wstring programFolder = run.Work + L"\\press-program";
+    const std::wstring bareFolder = run.Work + L"\\press-bare";
+    MakeFolder(programFolder, L"x", files);
+    MakeFolder(bareFolder, L"x", files);
 
     std::vector<double> program, bare, ratios;
     const wchar_t* bases[] = {L"x", L"y"};
-    for (int round = 0; round < 6; ++round) {
+    // An even count, so that each folder ends as it began.
+    for (int round = 0; round < run.Rounds(6); ++round) {
         const std::wstring from = bases[round % 2], to = bases[(round + 1) % 2];
-        program.push_back(PressInProgram(numora, programFolder, to));
-        bare.push_back(BareRenames(bareFolder, from, to));
+        program.push_back(PressInProgram(numora, programFolder, to, files));
+        bare.push_back(BareRenames(bareFolder, from, to, files));
         ratios.push_back(program.back() / bare.back());
     }
     std::printf(
         "press over %d files: numora %.1f us/file, bare MoveFileW + batch read %.1f us/file\n",
-        kFiles, Median(program) * 1e6 / kFiles, Median(bare) * 1e6 / kFiles);
-    PrintRatio("press_2000", Median(ratios), 1.0);
+        files, Median(program) * 1e6 / files, Median(bare) * 1e6 / files);
+    PrintRatio("press_" + std::to_string(files), Median(ratios), 1.0);
     return 0;
 }

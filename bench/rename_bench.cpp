@@ -14,6 +14,7 @@
 #include "rename/rename_file_win32.h"
 #include "rename/renaming_run.h"
 #include "shell/form_handlers.h"
+#include "support/bench_folders.h"
 #include "support/bench_stats.h"
 #include "temp_folder.h"
 
@@ -21,9 +22,7 @@ using namespace numora::bench;
 
 namespace {
 
-constexpr int kRounds = 8;
 constexpr int kChunkFiles = 50;
-constexpr int kSizes[] = {500, 1000, 2000};
 
 std::wstring Numbered(const wchar_t* base, int number, int width) {
     std::wstring digits = std::to_wstring(number);
@@ -97,8 +96,9 @@ PairTimes TimePair(const Chunk& chunk, bool runFirst) {
     return times;
 }
 
-void MeasureSize(const std::filesystem::path& parent, int files) {
-    const numora::tools::TempFolder folder(parent);
+void MeasureSize(const BenchRun& bench, int files) {
+    const numora::tools::TempFolder folder(bench.Work);
+    const int rounds = bench.Rounds(8);
 
     std::vector<Chunk> chunks;
     for (int first = 1; first <= files; first += kChunkFiles) {
@@ -127,7 +127,7 @@ void MeasureSize(const std::filesystem::path& parent, int files) {
     std::vector<double> runTimes;
     std::vector<double> bareTimes;
     std::vector<double> ratios;
-    for (int round = 0; round < kRounds; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         PairTimes whole;
         for (std::size_t index = 0; index < chunks.size(); ++index) {
             // Alternate which side goes first so that drift hits both alike.
@@ -141,7 +141,7 @@ void MeasureSize(const std::filesystem::path& parent, int files) {
     }
 
     std::vector<double> aloneTimes;
-    for (int round = 0; round < kRounds; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         double alone = 0;
         for (const Chunk& chunk : chunks) {
             alone += TimeRunAlone(chunk.input);
@@ -163,10 +163,11 @@ void MeasureSize(const std::filesystem::path& parent, int files) {
 
 int wmain(int argc, wchar_t** argv) {
     try {
-        const std::filesystem::path parent =
-            argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::temp_directory_path();
-        for (const int files : kSizes) {
-            MeasureSize(parent, files);
+        const BenchRun run =
+            ReadBenchRun(argc, argv, std::filesystem::temp_directory_path().wstring());
+        for (const int files : {500, 1000, 2000}) {
+            MeasureSize(run, run.Files(files));
+            if (run.Smoke) break;
         }
         return 0;
     } catch (const std::exception& failure) {

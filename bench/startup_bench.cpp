@@ -42,8 +42,8 @@ double SecondsToVisibleWindow(const std::wstring& exe, const wchar_t* className,
 
 int wmain(int argc, wchar_t** argv) {
     const std::filesystem::path here = numora::tools::OwnFolder();
-    const std::wstring work = argc > 1 ? argv[1] : here.wstring();
-    const std::wstring folder = work + L"\\startup";
+    const BenchRun run = ReadBenchRun(argc, argv, here.wstring());
+    const std::wstring folder = run.Work + L"\\startup";
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring numora = (here / NUMORA_EXE).lexically_normal();
     const std::wstring sameControls = here / L"same_controls_window.exe";
@@ -55,9 +55,9 @@ int wmain(int argc, wchar_t** argv) {
     SecondsToVisibleWindow(sameControls, kSameControlsClass, folder);
     SecondsToVisibleWindow(minimal, kMinimalClass, folder);
 
-    constexpr int kRounds = 41;
+    const int rounds = run.Rounds(41);
     std::vector<double> numoraTimes, sameControlsTimes, minimalTimes, ratios;
-    for (int round = 0; round < kRounds; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         // Alternate which goes first: a start pays for some of the teardown before it.
         const auto startNumora = [&] {
             numoraTimes.push_back(SecondsToVisibleWindow(numora, NUMORA_FORM1_CLASS, folder));
@@ -82,7 +82,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf(
         "start-up to window shown (median of %d): numora %.1f ms, same controls unfilled %.1f ms, "
         "bare window %.1f ms\n",
-        kRounds, numoraMedian * 1000, sameControlsMedian * 1000, minimalMedian * 1000);
+        rounds, numoraMedian * 1000, sameControlsMedian * 1000, minimalMedian * 1000);
     std::printf("numora against a bare window: %.3f\n", numoraMedian / minimalMedian);
     PrintRatio("startup_same_controls", Median(ratios), 1.0);
     return 0;

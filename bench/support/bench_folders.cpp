@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cwchar>
 #include <memory>
 
 #include "browse/folder_path.h"
@@ -11,14 +12,43 @@
 
 namespace numora::bench {
 
-std::wstring BigFolder(const std::wstring& work) {
-    const std::wstring folder = JoinFolder(NormalizeFolderPath(work), L"listing-32767");
-    if (BareFindLoop(folder) != static_cast<std::size_t>(kBigFolderFiles) + 2) {
-        std::fprintf(stderr, "%ls does not hold %d files: run scripts/bench, which makes them\n",
-                     folder.c_str(), kBigFolderFiles);
-        return L"";
+BenchRun ReadBenchRun(int argc, wchar_t** argv, const std::wstring& defaultWork) {
+    BenchRun run{false, defaultWork};
+    for (int index = 1; index < argc; ++index) {
+        if (std::wcscmp(argv[index], L"--smoke") == 0) {
+            run.Smoke = true;
+        } else {
+            run.Work = argv[index];
+        }
     }
-    return folder;
+    return run;
+}
+
+ListingFolder OpenListingFolder(const BenchRun& run) {
+    ListingFolder listing;
+    if (run.Smoke) {
+        // The names scripts/bench gives the big folder.
+        const wchar_t* prefixes[] = {L"IMG_", L"img_", L"写真"};
+        listing.Files = 300;
+        listing.Made = std::make_unique<tools::TempFolder>(run.Work);
+        listing.Path = NormalizeFolderPath(listing.Made->Path());
+        for (int number = 1; number <= listing.Files; ++number) {
+            const std::wstring name = prefixes[number % 3] + std::to_wstring(number) +
+                                      (number % 4 == 0 ? L".jpeg" : L".JPG");
+            const UniqueKernelHandle file(CreateFileW(JoinFolder(listing.Path, name).c_str(),
+                                                      GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0,
+                                                      nullptr));
+        }
+    } else {
+        listing.Files = kBigFolderFiles;
+        listing.Path = JoinFolder(NormalizeFolderPath(run.Work), L"listing-32767");
+    }
+    if (BareFindLoop(listing.Path) != static_cast<std::size_t>(listing.Files) + 2) {
+        std::fprintf(stderr, "%ls does not hold %d files%s\n", listing.Path.c_str(), listing.Files,
+                     run.Smoke ? "" : ": run scripts/bench, which makes them");
+        listing.Path.clear();
+    }
+    return listing;
 }
 
 std::size_t BareBatchRead(const std::wstring& folder) {
