@@ -18,8 +18,39 @@
 
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
+# numora_find_wine BITS NAME...: the first Wine program of those names that is
+# an executable ELF file of BITS (32 or 64), from where WINELOADER and the `wine64`
+# and `wine` commands lead, or the lib/wine folder beside them. Debian's commands
+# are scripts that start the loaders in /usr/lib/wine; other packages put them on
+# PATH or next to their launchers.
+numora_find_wine() {
+    local bits=$1 start folder place name
+    shift
+    for start in ${WINELOADER:+"$WINELOADER"} $(command -v wine64 wine); do
+        for folder in "$(dirname "$start")" "$(dirname "$(readlink -f "$start")")"; do
+            for place in "$folder" "$folder/../lib/wine"; do
+                for name in "$@"; do
+                    if numora_is_elf "$bits" "$place/$name"; then
+                        readlink -f "$place/$name"
+                        return 0
+                    fi
+                done
+            done
+        done
+    done
+    return 1
+}
+
+numora_is_elf() {  # BITS FILE: FILE is an executable ELF file of BITS
+    local class=01
+    [ "$1" = 64 ] && class=02
+    [ -f "$2" ] && [ -x "$2" ] &&
+        [ "$(head -c 5 "$2" | od -An -tx1 | tr -d ' \n')" = "7f454c46$class" ]
+}
+
 numora_can_run_wine32() {
-    [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1
+    local loader
+    loader=$(numora_find_wine 32 wine) && "$loader" --version >/dev/null 2>&1
 }
 
 if [ "${NUMORA_WINE:-}" != 64 ] && numora_can_run_wine32; then
@@ -34,15 +65,19 @@ else
     else
         echo "this machine cannot run 32-bit programs: using the x86_64 build under wine64"
     fi
-    [ -x /usr/lib/wine/wine64 ] ||
-        numora_fail "the 64-bit Wine (/usr/lib/wine/wine64) is not installed" "run scripts/setup"
+    # Debian's own launchers pick the 32-bit loader whenever wine32 is installed;
+    # the commands in scripts/lib/wine64 (wine, wineboot, winepath, wineserver)
+    # take these two instead.
+    NUMORA_WINE64_LOADER=$(numora_find_wine 64 wine64 wine) &&
+        NUMORA_WINE64_SERVER=$(numora_find_wine 64 wineserver64 wineserver) ||
+        numora_fail "the 64-bit Wine (its loader wine64 and its wineserver) is not installed" \
+            "run scripts/setup"
+    export NUMORA_WINE64_LOADER NUMORA_WINE64_SERVER
     NUMORA_WINE_BITS=64
     NUMORA_WINDOWS_PRESET=windows64
     NUMORA_WINE_WAY="the x86_64 build under wine64"
     export WINEPREFIX="$NUMORA_ROOT/build/wineprefix64"
     export WINEARCH=win64
-    # Debian's own launchers pick the 32-bit loader whenever wine32 is installed;
-    # these take wine, wineboot, winepath and wineserver to the 64-bit one.
     export PATH="$NUMORA_ROOT/scripts/lib/wine64:$PATH"
 fi
 NUMORA_DPI=${NUMORA_DPI:-96}
