@@ -86,7 +86,9 @@ case $NUMORA_DPI in
     120 | 144 | 192) WINEPREFIX="$WINEPREFIX-dpi$NUMORA_DPI" ;;
     *) numora_fail "NUMORA_DPI=$NUMORA_DPI is not one of 96, 120, 144, 192" ;;
 esac
-NUMORA_DESKTOP="$((1024 * NUMORA_DPI / 96))x$((768 * NUMORA_DPI / 96))"
+# Room for the main window at 144 DPI (about 840 px high), which a test makes at
+# that DPI in the default prefix: Wine cuts a window to the desktop's height.
+NUMORA_DESKTOP="$((1280 * NUMORA_DPI / 96))x$((1024 * NUMORA_DPI / 96))"
 export NUMORA_WINE_BITS NUMORA_WINDOWS_PRESET NUMORA_WINE_WAY NUMORA_DPI NUMORA_DESKTOP
 
 export WINEDEBUG=-all
@@ -122,7 +124,7 @@ numora_start_xvfb() {
 
 # The prefix's settings, made once. Bump the number when they change, so that
 # every prefix made before is made again.
-numora_prefix_marker() { echo "$WINEPREFIX/.numora-ready-3"; }
+numora_prefix_marker() { echo "$WINEPREFIX/.numora-ready-4"; }
 
 numora_make_prefix() {
     echo "wine-env: creating the Wine prefix $WINEPREFIX (once; about half a minute)"
@@ -176,15 +178,28 @@ numora_wine_up() {
     # A label for c:, read by the drive list's tests. Wine keeps a folder drive's
     # label in this file and reads it once, before the first program starts.
     echo NUMORA-C >"$WINEPREFIX/drive_c/.windows-label"
-    # Keep one wineserver for the whole session instead of one per program.
-    wineserver -p 60 ||
-        numora_fail "the wineserver of $WINEPREFIX could not start" "run scripts/setup"
-    # Start Wine's own services and the desktop now, away from the test runner:
+    # Keep one wineserver for the whole session instead of one per program, and
+    # start Wine's own services and the desktop now, away from the test runner:
     # started by the first test, they would inherit its output pipe and the
-    # runner would wait on them until its timeout.
-    wine cmd /c exit >/dev/null 2>&1 ||
-        numora_fail "Wine cannot start a program in $WINEPREFIX" \
-            "remove $WINEPREFIX so that it is made afresh, and run the script again"
+    # runner would wait on them until its timeout. That first program reads the
+    # prefix's DPI. A test that changes it for a while may have died before it
+    # put it back: then it is set back, and Wine started again at the right one.
+    local dpi attempt
+    for attempt in 1 2; do
+        wineserver -p 60 ||
+            numora_fail "the wineserver of $WINEPREFIX could not start" "run scripts/setup"
+        dpi=$(wine reg query 'HKCU\Control Panel\Desktop' /v LogPixels 2>/dev/null |
+            tr -d '\r' | awk '$1 == "LogPixels" && $3 ~ /^0x[0-9a-f]+$/ { print $3 }') || true
+        [ "$((${dpi:-0}))" = "$NUMORA_DPI" ] && return 0
+        [ "$attempt" = 1 ] &&
+            wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+                /d "$NUMORA_DPI" /f >/dev/null 2>&1 ||
+            numora_fail "Wine cannot start a program in $WINEPREFIX, or keep its DPI" \
+                "remove $WINEPREFIX so that it is made afresh, and run the script again"
+        echo "wine-env: the prefix's DPI was ${dpi:-unset}: set back to $NUMORA_DPI"
+        wineserver -k  # which saves the registry
+        wineserver -w
+    done
 }
 
 # wine, without a line that Wine prints of its own and that reads like a fault of
