@@ -15,11 +15,11 @@
 namespace numora {
 
 RECT Form1PlacedOuterRect(int dpi) {
-    const RECT client{
-        TwipsToPixels(kForm1ClientScreenLeftTwips, dpi),
-        TwipsToPixels(kForm1ClientScreenTopTwips, dpi),
-        TwipsToPixels(kForm1ClientScreenLeftTwips + kForm1Window.clientWidthTwips, dpi),
-        TwipsToPixels(kForm1ClientScreenTopTwips + kForm1Window.clientHeightTwips, dpi)};
+    // The client area as high as the layout's bottom edge, on which the file list ends.
+    const int left = TwipsToPixels(kForm1ClientScreenLeftTwips, dpi);
+    const int top = TwipsToPixels(kForm1ClientScreenTopTwips, dpi);
+    const RECT client{left, top, left + TwipsToPixels(kForm1Window.clientWidthTwips, dpi),
+                      top + TwipsToPixels(kForm1Window.clientHeightTwips, dpi)};
     RECT outer = OuterRectForClient(client, kForm1Style, true, dpi);
     // Already as narrow as the load makes it, which then has nothing to move.
     outer.right = outer.left + TwipsToPixels(kForm1LoadedOuterWidthTwips, dpi);
@@ -43,9 +43,8 @@ struct Form1::Views {
           text1(form.Control(Form1Control::Text1)),
           text2(form.Control(Form1Control::Text2)),
           command2(form.Control(Form1Control::Command2)),
-          // Every entry reached in the open list is chosen, so text and filter agree.
-          combo1(form.Control(Form1Control::Combo1), DroppedListPolicy::ChooseWhileBrowsing),
-          combo2(form.Control(Form1Control::Combo2), DroppedListPolicy::ChooseWhileBrowsing),
+          combo1(form.Control(Form1Control::Combo1)),
+          combo2(form.Control(Form1Control::Combo2)),
           tips(form.Handle()),
           notice(form.Handle()) {}
 
@@ -171,11 +170,14 @@ void Form1::OnCommand(int id, int code) {
             if (code == BN_CLICKED) Command2_Click(Command2(), Combo1(), letterCase_);
             break;
         case IDC_COMBO1_EXTENSION:
-            if (views_->combo1.TakeChoice(notification))
+            // Every entry reached in the open list is chosen, so text and filter agree.
+            if (choices_.Chosen(Control(Form1Control::Combo1), notification,
+                                OneChoicePerAction::OpenList::ChoosesEachEntry))
                 Combo1_Click(Combo1(), Command2(), File1(), Notice());
             break;
         case IDC_DRIVE1_DRIVES:
-            if (views_->drive1.OnNotify(notification)) Drive1_Change(Drive1(), Dir1(), Notice());
+            if (views_->drive1.Changed(notification, choices_))
+                Drive1_Change(Drive1(), Dir1(), Notice());
             break;
         case IDC_DIR1_FOLDERS:
             if (code == LBN_DBLCLK) OpenSelectedFolder();
@@ -210,16 +212,6 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             break;
-        case WM_NUMORA_COMBO_ACTION_HANDLED:
-            if (!views_) {
-                break;
-            }
-            if (wParam == static_cast<WPARAM>(Form1Control::Combo1)) {
-                views_->combo1.OnActionHandled();
-            } else if (wParam == static_cast<WPARAM>(Form1Control::Drive1)) {
-                views_->drive1.OnActionHandled();
-            }
-            return 0;
         default:
             break;
     }

@@ -9,6 +9,7 @@
 #include "shell/form_views.h"
 #include "shell/layouts.h"
 #include "shell/letter_case_win32.h"
+#include "shell/standard_controls.h"
 #include "shell/user_feedback.h"
 #include "shell/window_base.h"
 
@@ -58,6 +59,7 @@ class Form1 : public LayoutWindow<Form1, Form1Control, kForm1Controls.size()>, p
 
     AboutWindows& aboutWindows_;
     std::unique_ptr<Views> views_;
+    OneChoicePerAction choices_;
     LetterCaseWin32 letterCase_;
     MousePointerShape pointer_;
 };

@@ -38,6 +38,6 @@
 // To the application window: a window has closed, and its object can go once
 // its messages are over.
 #define WM_NUMORA_DISCARD_CLOSED (WM_APP + 1)
-// To a combo box's parent, behind the notifications of one user action
-// (wParam: the combo box's id).
-#define WM_NUMORA_COMBO_ACTION_HANDLED (WM_APP + 2)
+// A combo box's notification code of the program's own, posted behind the
+// notifications of one user action that chose an entry.
+#define NUMORA_CBN_CHOSEN 0x4000

@@ -34,7 +34,7 @@ std::wstring ReadVolumeLabel(wchar_t letter) {
 
 DriveListWin32::DriveListWin32(HWND combo, const std::wstring& startFolder,
                                VolumeLabelReader readLabel)
-    : combo_(combo, DroppedListPolicy::ChooseOnClose), readLabel_(std::move(readLabel)) {
+    : combo_(combo), readLabel_(std::move(readLabel)) {
     Fill(DriveLetterOf(startFolder).value_or(L'\0'), false);
 }
 
@@ -80,9 +80,8 @@ wchar_t DriveListWin32::CommittedLetter() const {
     return committed_ == CB_ERR ? L'\0' : DriveLetterOf(combo_.List(committed_)).value_or(L'\0');
 }
 
-bool DriveListWin32::OnNotify(WORD code) {
+bool DriveListWin32::Changed(WORD code, OneChoicePerAction& choices) {
     bool changed = false;
-    // A list that cannot be read or refilled changes no drive; the user's next action may.
     Completes([&] {
         switch (code) {
             case CBN_DROPDOWN:
@@ -94,7 +93,10 @@ bool DriveListWin32::OnNotify(WORD code) {
                 combo_.Select(committed_);
                 break;
             default:
-                if (combo_.TakeChoice(code) && combo_.Selection() != committed_) {
+                // Browsing the open list must not touch every drive passed on the way.
+                if (choices.Chosen(combo_.Handle(), code,
+                                   OneChoicePerAction::OpenList::OnlyBrowses) &&
+                    combo_.Selection() != committed_) {
                     Commit(combo_.Selection());
                     changed = true;
                 }

@@ -31,10 +31,9 @@ class DriveListWin32 : public DriveList {
     std::wstring Drive() const override;
     void SetDrive(const std::wstring& fullPath) override;
 
-    // A notification from the combo box; true when the user has changed the drive.
-    bool OnNotify(WORD code);
-    // Once the user action behind the last notifications has been handled.
-    void OnActionHandled() { combo_.OnActionHandled(); }
+    // A notification from the combo box; true when the user has changed the
+    // drive. A list that cannot be read or refilled changes none.
+    bool Changed(WORD code, OneChoicePerAction& choices);
 
   private:
     // Reads the system's drives again, keeping `keepLetter` selected when it is
@@ -44,7 +43,6 @@ class DriveListWin32 : public DriveList {
     wchar_t CommittedLetter() const;  // L'\0' when no drive is chosen
     int IndexOfDrive(wchar_t letter) const;
 
-    // Browsing the open list must not touch every drive passed on the way.
     ComboControlWin32 combo_;
     VolumeLabelReader readLabel_;
     int committed_ = CB_ERR;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "shell/ids.h"
 #include "win32/failure.h"
 
@@ -101,36 +103,26 @@ void ComboControlWin32::Select(int index) {
     SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-bool ComboControlWin32::Dropped() const {
-    return SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
-}
-
-bool ComboControlWin32::TakeChoice(WORD code) {
-    if (code != CBN_SELENDOK && code != CBN_SELCHANGE) {
+bool OneChoicePerAction::Chosen(HWND combo, WORD code, OpenList openList) {
+    const int id = GetDlgCtrlID(combo);
+    const auto posted = std::find(posted_.begin(), posted_.end(), id);
+    if (code == NUMORA_CBN_CHOSEN) {
+        const bool waiting = posted != posted_.end();
+        if (waiting) posted_.erase(posted);
+        return waiting;
+    }
+    // CBN_SELENDOK: the list closed on an entry, or a closed list's entry changed.
+    const bool browsing = code == CBN_SELCHANGE && openList == OpenList::OnlyBrowses &&
+                          SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+    if ((code != CBN_SELENDOK && code != CBN_SELCHANGE) || browsing || posted != posted_.end() ||
+        SendMessageW(combo, CB_GETCURSEL, 0, 0) == CB_ERR) {
         return false;
     }
-    // Served only once this action's notifications, all sent, are over.
-    PostMessageW(GetParent(combo_), WM_NUMORA_COMBO_ACTION_HANDLED,
-                 static_cast<WPARAM>(GetDlgCtrlID(combo_)), 0);
-    bool chosen = false;
-    // A box that cannot be read makes no choice; the user's next action may.
-    Completes([&] {
-        const int selected = Selection();
-        // CBN_SELENDOK: the list closed on an entry, or a closed list's entry changed.
-        const bool browsing =
-            code == CBN_SELCHANGE && Dropped() && policy_ == DroppedListPolicy::ChooseOnClose;
-        if (selected == CB_ERR || browsing || choiceMade_) {
-            return;
-        }
-        choiceMade_ = true;
-        if ((GetWindowLongW(combo_, GWL_STYLE) & CBS_DROPDOWNLIST) == CBS_DROPDOWN) {
-            // The box puts the entry into its text only after this notification; the
-            // handler must already see it there.
-            SetText(List(selected));
-        }
-        chosen = true;
-    });
-    return chosen;
+    if (PostMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, NUMORA_CBN_CHOSEN),
+                     reinterpret_cast<LPARAM>(combo)) != FALSE) {
+        posted_.push_back(id);
+    }
+    return false;
 }
 
 namespace {

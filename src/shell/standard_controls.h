@@ -1,11 +1,12 @@
 // The handlers' views over the standard controls: text boxes, buttons, combo
 // boxes (and when their notifications amount to a choice), and the one tooltip
-// control of a window. Only these send the controls their messages.
+// control of a window.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "browse/views.h"
 
@@ -29,18 +30,10 @@ class TextControlWin32 : public TextControl {
     HWND control_;
 };
 
-// How an open list's entries count: the window system reports one choice as
-// several notifications, in an order that differs between the mouse, the
-// keyboard and the list being open or closed.
-enum class DroppedListPolicy {
-    ChooseWhileBrowsing,  // every entry reached in the open list is chosen at once
-    ChooseOnClose,        // the open list is only browsed; the entry counts when it closes
-};
-
 // A combo box with an unsorted list.
 class ComboControlWin32 : public ComboControl {
   public:
-    ComboControlWin32(HWND combo, DroppedListPolicy policy) : combo_(combo), policy_(policy) {}
+    explicit ComboControlWin32(HWND combo) : combo_(combo) {}
     std::wstring Text() const override;
     void SetText(const std::wstring& text) override;
     int ListCount() const override;
@@ -51,20 +44,32 @@ class ComboControlWin32 : public ComboControl {
     void ReplaceItem(int index, const std::wstring& item);
     int Selection() const;   // CB_ERR when none
     void Select(int index);  // CB_ERR selects none
-    bool Dropped() const;
-
-    // Takes one notification: true when the notifications of the user's action
-    // so far amount to choosing an entry, at most once an action. An editable
-    // box then already shows the chosen entry as its text.
-    bool TakeChoice(WORD code);
-    // The parent's answer to WM_NUMORA_COMBO_ACTION_HANDLED, which the box posts
-    // behind the notifications of one action.
-    void OnActionHandled() { choiceMade_ = false; }
+    HWND Handle() const { return combo_; }
 
   private:
     HWND combo_;
-    DroppedListPolicy policy_;
-    bool choiceMade_ = false;
+};
+
+// The one rule by which a combo box's notifications become the user's choice.
+// The window system reports one choice as several notifications (the selection
+// changed, the list closed on an entry), in an order that differs between the
+// mouse, the keys and the list being open or closed, and a box puts the entry
+// into its text only after them. So the first that amounts to a choice posts
+// NUMORA_CBN_CHOSEN to the box's parent, and the others of the same user action
+// find it posted: the choice is handled once, when the action is over, with the
+// entry in the box's text. (Handled at once, a handler's message box would
+// serve the rest of the action's notifications as a second choice.)
+class OneChoicePerAction {
+  public:
+    // What browsing the open list with the keys does.
+    enum class OpenList { ChoosesEachEntry, OnlyBrowses };
+
+    // True for the posted NUMORA_CBN_CHOSEN, once an action; any other
+    // notification of `combo` that amounts to a choice posts it.
+    bool Chosen(HWND combo, WORD code, OpenList openList);
+
+  private:
+    std::vector<int> posted_;  // the ids of the boxes whose choice waits to be served
 };
 
 // One tooltip control for a window, with a tip per control. The window's message
