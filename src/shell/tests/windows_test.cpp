@@ -22,24 +22,17 @@
 #include "shell/metrics.h"
 #include "shell/standard_controls.h"
 #include "support/list_items.h"
+#include "support/test_window.h"
 #include "temp_folder.h"
 #include "win32/failure.h"
 
 namespace numora {
 namespace {
 
-// Serves what the controls and windows posted, as the message loop would.
-void ServePosted() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-}
-
 std::function<void(WORD)> onNotify;  // what the parent does with its controls' notifications
-std::function<void()> onActionHandled;
 
 LRESULT CALLBACK RecordNotifications(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND && onNotify) onNotify(HIWORD(wParam));
-    if (message == WM_NUMORA_COMBO_ACTION_HANDLED && onActionHandled) onActionHandled();
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -54,7 +47,6 @@ class AdaptersTest : public ::testing::Test {
     ~AdaptersTest() override {
         DestroyWindow(parent_);
         onNotify = nullptr;
-        onActionHandled = nullptr;
     }
 
     HWND Create(Form1Control control) {
@@ -93,8 +85,8 @@ TEST_F(AdaptersTest, TheDriveListChangesOnlyWhenTheUserChoosesADrive) {
     });
     ASSERT_EQ(ItemsOf(combo).size(), 3u) << "the prefix has c:, r: and z:";
     int changes = 0;
-    onNotify = [&](WORD code) { changes += drive1.OnNotify(code); };
-    onActionHandled = [&] { drive1.OnActionHandled(); };
+    OneChoicePerAction choices;
+    onNotify = [&](WORD code) { changes += drive1.Changed(code, choices); };
     // Each key, then the changes so far and the chosen drive's place in the list.
     const auto press = [&](WPARAM key) {
         SendMessageW(combo, WM_KEYDOWN, key, 0);
@@ -182,27 +174,21 @@ TEST_F(AdaptersTest, TheFolderListNotifiesEveryChangeAndDrawsItsRowsAsATree) {
     EXPECT_EQ(DrawnRow(dir1, -1, ODS_FOCUS, font_.get()).first, 0) << "an empty list's focus";
 }
 
-// A list box or combo box that refuses every row, as one out of memory does, and
-// cannot tell an entry's length.
+// A list box or combo box that refuses every row, as one out of memory does.
 LRESULT CALLBACK RefuseRows(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                             DWORD_PTR) {
     if (message == LB_ADDSTRING || message == CB_ADDSTRING) return LB_ERRSPACE;
-    if (message == CB_GETLBTEXTLEN) return CB_ERR;
     return DefSubclassProc(list, message, wParam, lParam);
 }
 
-// A box that cannot be read or refilled turns no notification into a choice,
-// and the failure goes no further: the user's next action may choose.
-TEST_F(AdaptersTest, NotificationsOverABoxThatRefusesItsEntriesChooseNothing) {
-    HWND combo = Create(Form1Control::Combo1), drives = Create(Form1Control::Drive1);
-    ComboControlWin32 combo1(combo, DroppedListPolicy::ChooseWhileBrowsing);
-    combo1.AddItem(L"jpg");
-    combo1.Select(0);
+// A drive list that cannot be refilled changes no drive, and the failure goes
+// no further: the user's next action may choose.
+TEST_F(AdaptersTest, ADriveListThatRefusesItsEntriesChangesNothing) {
+    HWND drives = Create(Form1Control::Drive1);
     DriveListWin32 drive1(drives, L"c:\\");
-    SetWindowSubclass(combo, RefuseRows, 0, 0);
     SetWindowSubclass(drives, RefuseRows, 0, 0);
-    EXPECT_FALSE(combo1.TakeChoice(CBN_SELENDOK));
-    EXPECT_FALSE(drive1.OnNotify(CBN_DROPDOWN));
+    OneChoicePerAction choices;
+    EXPECT_FALSE(drive1.Changed(CBN_DROPDOWN, choices));
 }
 
 // The file list over a list box that refuses its rows: the user is told, the
@@ -239,13 +225,7 @@ TEST_F(AdaptersTest, LetterCaseMapsTextsOfAnyLength) {
 // look for: "c.jpg", "a.gif", "h.htm", "k.html" and "sub\d.jpeg".
 class WindowsTest : public ::testing::Test, InstanceRule {
   protected:
-    static Application& App() {
-        // GoogleTest sets an error mode of its own: cleared, so that the program's shows.
-        static const UINT testingErrorMode = SetErrorMode(0);
-        static Application application;  // once a process: it registers the window classes
-        static_cast<void>(testingErrorMode);
-        return application;
-    }
+    static Application& App() { return TestApplication(); }
     WindowsTest() {
         for (const auto* name : {L"c.jpg", L"a.gif", L"h.htm", L"k.html", L"sub\\d.jpeg"})
             folder_.AddFile(name);
@@ -259,15 +239,7 @@ class WindowsTest : public ::testing::Test, InstanceRule {
 
     HWND Control(Form1Control control) const { return form1_.Control(control); }
     std::vector<std::wstring> Files() const { return ItemsOf(Control(Form1Control::File1)); }
-    // A key as the program's message loop hands it on: the dialog keys first.
-    void PressKey(HWND focus, WPARAM key) {
-        SetFocus(focus);
-        for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
-            MSG keyMessage{focus, message, key, 0, 0, {}};
-            if (!IsDialogMessageW(form1_.Handle(), &keyMessage)) DispatchMessageW(&keyMessage);
-        }
-        ServePosted();
-    }
+    void PressKey(HWND focus, WPARAM key) { numora::PressKey(form1_.Handle(), focus, key); }
 
     const tools::TempFolder folder_;
     Form1 form1_{App(), App()};
