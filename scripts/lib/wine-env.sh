@@ -175,6 +175,9 @@ numora_wine_up() {
     fi
     # A drive whose folder is missing: listed, but it cannot be opened (not ready).
     ln -sfn /nonexistent/numora-missing-drive "$WINEPREFIX/dosdevices/r:"
+    # A drive with nothing on it (DefineDosDevice's drives cannot be opened under Wine).
+    rm -rf "$WINEPREFIX/numora-empty-drive" && mkdir "$WINEPREFIX/numora-empty-drive"
+    ln -sfn "$WINEPREFIX/numora-empty-drive" "$WINEPREFIX/dosdevices/e:"
     # A label for c:, read by the drive list's tests. Wine keeps a folder drive's
     # label in this file and reads it once, before the first program starts.
     echo NUMORA-C >"$WINEPREFIX/drive_c/.windows-label"

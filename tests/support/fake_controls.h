@@ -20,10 +20,9 @@ using Log = std::vector<std::wstring>;
 // the first named failOn, fails.
 struct Calls {
     void Next(const std::wstring& name) {
-        if (count++ == failAt || name == failOn) {
-            failOn.clear();
-            throw Failure("refused");
-        }
+        if (count++ != failAt && name != failOn) return;
+        failOn.clear();
+        throw Failure("refused");
     }
     int count = 0;
     int failAt = -1;
@@ -32,8 +31,7 @@ struct Calls {
 
 template <typename Control>
 struct FakeTextOf : Control {
-    FakeTextOf(Calls& c, Log& to, std::wstring named, std::wstring initial = L"")
-        : calls(c), log(to), name(std::move(named)), text(std::move(initial)) {}
+    FakeTextOf(Calls& c, Log& to, std::wstring named) : calls(c), log(to), name(named) {}
     std::wstring Text() const override { return calls.Next(name + L".Text"), text; }
     void SetText(const std::wstring& to) override {
         calls.Next(name + L".SetText");
@@ -43,27 +41,22 @@ struct FakeTextOf : Control {
     Log& log;
     std::wstring name, text;
 };
-using FakeText = FakeTextOf<TextControl>;
 
 struct FakeCombo : FakeTextOf<ComboControl> {
     using FakeTextOf::FakeTextOf;
-    int ListCount() const override {
-        return calls.Next(name + L".ListCount"), static_cast<int>(items.size());
-    }
-    std::wstring List(int index) const override {
-        return calls.Next(name + L".List"), items.at(static_cast<std::size_t>(index));
-    }
+    int ListCount() const override { return calls.Next(L"ListCount"), int(items.size()); }
+    std::wstring List(int i) const override { return calls.Next(L"List"), items.at(size_t(i)); }
     void AddItem(const std::wstring& item) override {
-        calls.Next(name + L".AddItem");
-        items.push_back(item);
+        calls.Next(L"AddItem"), items.push_back(item);
     }
     std::vector<std::wstring> items;
 };
 
-// The drive and folder lists over folders that exist (with their files): a
-// folder missing here cannot be opened; a drive text ("d:") opens its root.
-struct FakeDriveAndFolderLists : DriveList, FolderList {
-    FakeDriveAndFolderLists(Calls& c, Log& to) : calls(c), log(to) {}
+// The drive, folder and file lists over folders with their files: a folder
+// missing here cannot be opened; a drive text ("d:") opens its root; "c:\gone"
+// opens, but its files cannot be read.
+struct FakeLists : DriveList, FolderList {
+    FakeLists(Calls& c, Log& to) : calls(c), log(to) {}
     std::wstring Drive() const override { return calls.Next(L"Drive1.Drive"), drive; }
     void SetDrive(const std::wstring& folder) override {
         calls.Next(L"Drive1.SetDrive");
@@ -82,51 +75,39 @@ struct FakeDriveAndFolderLists : DriveList, FolderList {
     std::map<std::wstring, std::vector<std::wstring>> folders{{L"c:\\", {}}, {L"c:\\gone", {}}};
     std::wstring drive = L"c:", path = L"c:\\photos";
     std::function<void()> onChange;
-};
 
-// The file list over the same folders; "c:\gone" opens but cannot be read.
-struct FakeFileList : FileList {
-    FakeFileList(Calls& c, Log& to, FakeDriveAndFolderLists& on) : calls(c), log(to), disk(on) {}
-    void SetPath(const std::wstring& folder) override {
-        calls.Next(L"File1.SetPath");
-        log.push_back(L"File1=" + (path = folder));
-        Reload();
-    }
-    void SetPattern(const std::wstring& pattern) override {
-        calls.Next(L"File1.SetPattern");
-        log.push_back(L"File1.Pattern=" + pattern);
-        Reload();
-    }
-    std::int16_t ListCount() const override {
-        return calls.Next(L"File1.ListCount"), static_cast<std::int16_t>(entries.size());
-    }
-    std::wstring List(std::int16_t index) const override {
-        return calls.Next(L"File1.List"), entries.at(static_cast<std::size_t>(index));
-    }
-    void Refresh() override {
-        calls.Next(L"File1.Refresh");
-        log.push_back(L"File1.Refresh");
-        Reload();
-    }
-    void Clear() override {
-        calls.Next(L"File1.Clear");
-        log.push_back(L"File1.Clear");
-        entries.clear();
-    }
-    void Reload() {
-        if (path == L"c:\\gone") throw Failure("unreadable");
-        entries = disk.folders[path];
-    }
-    Calls& calls;
-    Log& log;
-    FakeDriveAndFolderLists& disk;
-    std::wstring path;
-    std::vector<std::wstring> entries;
+    // The file list's, whose path is another.
+    struct Files : FileList {
+        Files(FakeLists& on) : lists(on) {}
+        void SetPath(const std::wstring& to) override { Read(L"File1=" + (path = to)); }
+        void SetPattern(const std::wstring& to) override { Read(L"File1.Pattern=" + to); }
+        void Refresh() override { Read(L"File1.Refresh"); }
+        void Clear() override {
+            lists.calls.Next(L"File1.Clear"), Write(L"File1.Clear"), entries = {};
+        }
+        std::int16_t ListCount() const override {
+            return lists.calls.Next(L"File1.ListCount"), std::int16_t(entries.size());
+        }
+        std::wstring List(std::int16_t i) const override {
+            return lists.calls.Next(L"File1.List"), entries.at(size_t(i));
+        }
+        void Write(const std::wstring& line) { lists.log.push_back(line); }
+        void Read(const std::wstring& line) {
+            lists.calls.Next(line.substr(0, line.find(L'=')));
+            Write(line);
+            if (path == L"c:\\gone") throw Failure("unreadable");
+            entries = lists.folders[path];
+        }
+        FakeLists& lists;
+        std::wstring path;
+        std::vector<std::wstring> entries;
+    } file1{*this};
 };
 
 // The controls of the main window, the notice, and letter case that marks
 // which way a text went (the mapping itself is the platform's).
 struct FakeControls : UserNotice, LetterCase {
+    FakeControls() { command2.text = L"A"; }
     void BeepAndShowInformation(const std::wstring& text) override {
         calls.Next(L"Notice");
         log.push_back(L"beep and box=" + text);
@@ -140,10 +121,10 @@ struct FakeControls : UserNotice, LetterCase {
 
     mutable Calls calls;  // counted by const reads too
     Log log;
-    FakeDriveAndFolderLists lists{calls, log};
-    FakeFileList file1{calls, log, lists};
-    FakeText text1{calls, log, L"Text1"}, text2{calls, log, L"Text2"},
-        command2{calls, log, L"Command2", L"A"};
+    FakeLists lists{calls, log};
+    FakeLists::Files& file1 = lists.file1;
+    FakeTextOf<TextControl> text1{calls, log, L"Text1"}, text2{calls, log, L"Text2"},
+        command2{calls, log, L"Command2"};
     FakeCombo combo1{calls, log, L"Combo1"}, combo2{calls, log, L"Combo2"};
 };
 
