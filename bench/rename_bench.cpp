@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "rename/rename_file_win32.h"
+#include "browse/listing.h"
 #include "rename/renaming_run.h"
 #include "shell/form_handlers.h"
 #include "support/bench_folders.h"

@@ -1,6 +1,7 @@
-// The folder reads behind the folder and file lists (Win32): what a folder
-// holds, in Explorer's order, matched as the shell matches patterns, and which
-// folder a path opens. A folder that cannot be read throws Failure.
+// What the program asks of the file system (Win32), every path in the form
+// FileSystemPath gives: what a folder holds, in Explorer's order, matched as
+// the shell matches patterns; which folder a path opens; the rename of one
+// file. A folder that cannot be read throws Failure.
 #pragma once
 
 #include <cstddef>
@@ -44,6 +45,10 @@ std::vector<std::wstring> ListSubfolders(const std::wstring& folder);
 // itself; spelled as the file system spells it, in NormalizeFolderPath form.
 // Throws when the folder cannot be opened (a drive not ready).
 std::wstring ResolveOpenableFolder(const std::wstring& pathOrDrive);
+
+// A rename run's RenameFile: MoveFileW with no flags, so an existing newName
+// makes it fail and is never replaced.
+bool RenameFileWin32(const std::wstring& oldName, const std::wstring& newName);
 
 // The process's current directory, however long it is.
 std::wstring CurrentDirectory();

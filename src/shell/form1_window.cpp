@@ -5,7 +5,6 @@
 
 #include "browse/handlers.h"
 #include "browse/listing.h"
-#include "rename/rename_file_win32.h"
 #include "shell/form_handlers.h"
 #include "shell/list_controls.h"
 #include "shell/metrics.h"

@@ -65,6 +65,7 @@ TEST(ListingTest, TheFileListShowsMatchingPlainFilesAndTheFolderListVisibleFolde
     EXPECT_THROW(ListFiles(folder.FullName(L"missing"), L"*.*", 9), Failure);
 }
 
+// Also in a folder deeper than MAX_PATH, where a file is renamed too.
 TEST(ListingTest, OpeningGivesTheStoredSpellingAndADriveTextItsCurrentDirectoryHoweverLong) {
     const tools::TempFolder folder;
     folder.AddFolder(L"Mixed Case");
@@ -80,6 +81,10 @@ TEST(ListingTest, OpeningGivesTheStoredSpellingAndADriveTextItsCurrentDirectoryH
     ASSERT_TRUE(SetCurrentDirectoryW(deep.c_str()));
     EXPECT_EQ(CurrentDirectory(), deep);
     EXPECT_EQ(ResolveOpenableFolder(deep.substr(0, 2) + L" [LABEL]"), NormalizeFolderPath(deep));
+    ASSERT_TRUE(CloseHandle(CreateFileW(FileSystemPath(deep + L"\\a.jpg").c_str(), GENERIC_WRITE,
+                                        0, nullptr, CREATE_NEW, 0, nullptr)));
+    EXPECT_TRUE(RenameFileWin32(deep + L"\\a.jpg", deep + L"\\trip001.jpg"));
+    EXPECT_EQ(ListFiles(deep, L"*.jpg", 9), std::vector<std::wstring>{L"trip001.jpg"});
     SetCurrentDirectoryW(previous.c_str());
 
     EXPECT_THROW(ResolveOpenableFolder(L"r:"), Failure) << "r: is the prefix's unready drive";
