@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "program_control.h"
-#include "shell/ids.h"
+#include "shell/layouts.h"
 #include "support/bench_folders.h"
 #include "support/bench_stats.h"
 
@@ -46,27 +46,30 @@ double BareRenames(const std::wstring& folder, const std::wstring& from, const s
 double PressInProgram(const std::wstring& numora, const std::wstring& folder,
                       const std::wstring& newBase, int files) {
     const numora::tools::ProgramProcess program(numora, folder);
-    HWND form = numora::tools::WaitForVisibleWindow(program.Id(), NUMORA_FORM1_CLASS, 30000);
+    HWND form =
+        numora::tools::WaitForVisibleWindow(program.Id(), numora::kForm1.Window.ClassName, 30000);
     if (form == nullptr) {
         std::fprintf(stderr, "numora showed no window\n");
         std::exit(1);
     }
-    HWND fileList = GetDlgItem(form, IDC_FILE1_FILES);
+    HWND fileList = GetDlgItem(form, numora::ControlId(numora::Form1Control::File1));
     if (SendMessageW(fileList, LB_GETCOUNT, 0, 0) != files) {
         std::fprintf(stderr, "the file list does not hold %d files\n", files);
         std::exit(1);
     }
-    SendMessageW(GetDlgItem(form, IDC_TEXT1_BASE_NAME), WM_SETTEXT, 0,
+    SendMessageW(GetDlgItem(form, numora::ControlId(numora::Form1Control::Text1)), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(newBase.c_str()));
-    SendMessageW(GetDlgItem(form, IDC_COMBO2_DIGITS), WM_SETTEXT, 0,
+    SendMessageW(GetDlgItem(form, numora::ControlId(numora::Form1Control::Combo2)), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(L"４桁"));
-    HWND runButton = GetDlgItem(form, IDC_COMMAND1_RUN);
+    HWND runButton = GetDlgItem(form, numora::ControlId(numora::Form1Control::Command1));
     const auto start = Clock::now();
     // Sent, not posted: returns when the handler, refresh included, has ended.
-    SendMessageW(form, WM_COMMAND, MAKEWPARAM(IDC_COMMAND1_RUN, BN_CLICKED),
+    SendMessageW(form, WM_COMMAND,
+                 MAKEWPARAM(numora::ControlId(numora::Form1Control::Command1), BN_CLICKED),
                  reinterpret_cast<LPARAM>(runButton));
     const double seconds = SecondsSince(start);
-    if (numora::tools::TextOf(GetDlgItem(form, IDC_TEXT2_COUNTER)) != std::to_wstring(files)) {
+    if (numora::tools::TextOf(GetDlgItem(form, numora::ControlId(numora::Form1Control::Text2))) !=
+        std::to_wstring(files)) {
         std::fprintf(stderr, "the run did not reach file %d\n", files);
         std::exit(1);
     }

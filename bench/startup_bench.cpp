@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "program_control.h"
-#include "shell/ids.h"
+#include "shell/layouts.h"
 #include "support/bench_folders.h"
 #include "support/bench_stats.h"
 
@@ -51,7 +51,7 @@ int wmain(int argc, wchar_t** argv) {
     constexpr const wchar_t* kSameControlsClass = L"NumoraBenchSameControls";
     constexpr const wchar_t* kMinimalClass = L"NumoraBenchMinimal";
 
-    SecondsToVisibleWindow(numora, NUMORA_FORM1_CLASS, folder);  // warm-up
+    SecondsToVisibleWindow(numora, numora::kForm1.Window.ClassName, folder);  // warm-up
     SecondsToVisibleWindow(sameControls, kSameControlsClass, folder);
     SecondsToVisibleWindow(minimal, kMinimalClass, folder);
 
@@ -60,7 +60,8 @@ int wmain(int argc, wchar_t** argv) {
     for (int round = 0; round < rounds; ++round) {
         // Alternate which goes first: a start pays for some of the teardown before it.
         const auto startNumora = [&] {
-            numoraTimes.push_back(SecondsToVisibleWindow(numora, NUMORA_FORM1_CLASS, folder));
+            numoraTimes.push_back(
+                SecondsToVisibleWindow(numora, numora::kForm1.Window.ClassName, folder));
         };
         const auto startSameControls = [&] {
             sameControlsTimes.push_back(

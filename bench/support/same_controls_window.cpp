@@ -7,7 +7,6 @@
 #include <commctrl.h>
 
 #include "shell/control_factory.h"
-#include "shell/form1_window.h"
 #include "shell/layouts.h"
 #include "shell/metrics.h"
 #include "support/baseline_window.h"
@@ -19,15 +18,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     bench::RegisterBaselineClass(instance, L"NumoraBenchSameControls");
 
     const int dpi = SystemDpi();
-    const RECT outer = Form1PlacedOuterRect(dpi);
+    const RECT outer = OuterRectFor(kForm1.Window, dpi);
     HWND window =
-        CreateWindowExW(0, L"NumoraBenchSameControls", L"Numora", kForm1Style, outer.left,
-                        outer.top, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                        LoadMenuW(instance, MAKEINTRESOURCEW(IDR_FORM1_MENU)), instance, nullptr);
+        CreateWindowExW(0, L"NumoraBenchSameControls", L"Numora", WindowStyle(kForm1.Window.Frame),
+                        outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
+                        nullptr, CreateLayoutMenu(kForm1.Window.Menu).release(), instance, nullptr);
     const UniqueFont font = CreateMessageFont(dpi);
     ComboFieldFit comboFit;
-    for (const ControlLayout& layout : kForm1Controls) {
-        CreateLayoutControl(window, layout, dpi, font.get(), &comboFit);
+    for (const ControlLayout<Form1Control>& control : kForm1.Controls) {
+        CreateLayoutControl(window, ControlId(control.Name), control.Spec, dpi, font.get(),
+                            &comboFit);
     }
     CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                     WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,

@@ -154,7 +154,7 @@ std::vector<FolderRow> FolderTreeRows(const std::wstring& normalizedPath,
         }
         begin = end + 1;
     }
-    rows.back().isCurrent = true;
+    rows.back().IsCurrent = true;
 
     for (const std::wstring& name : subfolderNames) {
         rows.push_back({name, depth + 1, JoinFolder(current, name), false});

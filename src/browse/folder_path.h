@@ -43,10 +43,10 @@ std::wstring JoinFolder(const std::wstring& folder, const std::wstring& name);
 // One row of the folder list: the root, each ancestor and the current folder
 // (indented like a tree), then the current folder's subfolders one level deeper.
 struct FolderRow {
-    std::wstring text;      // what the row shows: "c:\" for the root, else the folder's name
-    int depth = 0;          // indentation level, 0 for the root
-    std::wstring fullPath;  // normalized full path the row opens
-    bool isCurrent = false;
+    std::wstring Text;      // what the row shows: "c:\" for the root, else the folder's name
+    int Depth = 0;          // indentation level, 0 for the root
+    std::wstring FullPath;  // normalized full path the row opens
+    bool IsCurrent = false;
 };
 
 std::vector<FolderRow> FolderTreeRows(const std::wstring& normalizedPath,

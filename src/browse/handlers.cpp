@@ -17,37 +17,21 @@ void EmptyAndTellUnreadable(FileList& file1, UserNotice& notice) {
 // The pattern of the position whose entry, as the list holds it now, equals the
 // box's text; none when no entry does.
 std::optional<std::wstring> PatternOfText(const ComboControl& combo1) {
-    const auto& patterns = ExtensionPatterns();
     const std::wstring text = combo1.Text();
     const int listed = combo1.ListCount();
-    for (std::size_t position = 0; position < patterns.size(); ++position) {
+    for (std::size_t position = 0; position < kExtensionEntries.size(); ++position) {
         const int index = static_cast<int>(position);
         if (index >= listed) {
             break;
         }
         if (text == combo1.List(index)) {
-            return patterns[position];
+            return std::wstring(kExtensionEntries[position].Pattern);
         }
     }
     return std::nullopt;
 }
 
 }  // namespace
-
-// The last entry, "∀" (for all), lists every file of the folder.
-const std::vector<std::wstring>& ExtensionEntries() {
-    static const std::vector<std::wstring> entries{L"jpg", L"gif", L"bmp", L"ico",
-                                                   L"txt", L"rm",  L"ram", L"mpg",
-                                                   L"avi", L"mp3", L"htm", L"\u2200"};
-    return entries;
-}
-
-const std::vector<std::wstring>& ExtensionPatterns() {
-    static const std::vector<std::wstring> patterns{
-        L"*.jpg;*.jpeg", L"*.gif",        L"*.bmp", L"*.ico", L"*.txt",        L"*.rm",
-        L"*.ram",        L"*.mpg;*.mpeg", L"*.avi", L"*.mp3", L"*.htm;*.html", L"*.*"};
-    return patterns;
-}
 
 void Drive1_Change(DriveList& drive1, FolderList& dir1, UserNotice& notice) {
     if (Completes([&] { dir1.SetPath(drive1.Drive()); })) {

@@ -4,17 +4,38 @@
 // file list never shows the names of a folder other than the folder list's.
 #pragma once
 
+#include <array>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "browse/views.h"
 
 namespace numora {
 
-// The twelve entries of the extension box, in list order.
-const std::vector<std::wstring>& ExtensionEntries();
-// The file-list pattern that belongs to each position of the extension box's list.
-const std::vector<std::wstring>& ExtensionPatterns();
+// What the user is told of a drive or a folder.
+inline constexpr const wchar_t* kDriveNotReadyText = L"ドライブの準備ができていません。";
+inline constexpr const wchar_t* kFolderUnreadableText = L"フォルダを読み込めません。";
+
+// The extension box's twelve entries in list order, and the file-list pattern
+// that belongs to each position. The last, "∀" (for all), lists every file.
+struct ExtensionEntry {
+    std::wstring_view Entry;
+    std::wstring_view Pattern;
+};
+inline constexpr std::array<ExtensionEntry, 12> kExtensionEntries{{
+    {L"jpg", L"*.jpg;*.jpeg"},
+    {L"gif", L"*.gif"},
+    {L"bmp", L"*.bmp"},
+    {L"ico", L"*.ico"},
+    {L"txt", L"*.txt"},
+    {L"rm", L"*.rm"},
+    {L"ram", L"*.ram"},
+    {L"mpg", L"*.mpg;*.mpeg"},
+    {L"avi", L"*.avi"},
+    {L"mp3", L"*.mp3"},
+    {L"htm", L"*.htm;*.html"},
+    {L"\u2200", L"*.*"},
+}};
 
 // An unready drive is told once and the drive list put back to the folder's drive.
 void Drive1_Change(DriveList& drive1, FolderList& dir1, UserNotice& notice);

@@ -81,9 +81,9 @@ bool IsFolder(DWORD attributes) {
 // how the folders are named, and an 8.3 alias becomes the long name.
 std::wstring SpelledAsStored(const std::wstring& fullPath) {
     const std::vector<FolderRow> rows = FolderTreeRows(NormalizeFolderPath(fullPath), {});
-    std::wstring spelled = rows.front().fullPath;
+    std::wstring spelled = rows.front().FullPath;
     for (std::size_t i = 1; i < rows.size(); ++i) {
-        const std::wstring path = JoinFolder(spelled, rows[i].text);
+        const std::wstring path = JoinFolder(spelled, rows[i].Text);
         // A wildcard would name some other entry.
         if (path.find_first_of(L"*?") != std::wstring::npos) {
             ThrowLastError("a folder name holds a wildcard", ERROR_INVALID_NAME);

@@ -70,12 +70,6 @@ inline void Tell(UserNotice& notice, const std::wstring& text) {
     Completes([&] { notice.BeepAndShowInformation(text); });
 }
 
-// What the user is told, and when.
-inline constexpr const wchar_t* kNoFilesText =
-    L"ファイルがありません。";  // a press over an empty list
-inline constexpr const wchar_t* kDriveNotReadyText = L"ドライブの準備ができていません。";
-inline constexpr const wchar_t* kFolderUnreadableText = L"フォルダを読み込めません。";
-
 // Upper and lower case of a text, by the platform's own rules.
 class LetterCase {
   public:

@@ -3,9 +3,12 @@
 #include <commctrl.h>
 
 #include "shell/form_handlers.h"
+#include "shell/ids.h"
 
 namespace numora {
 namespace {
+
+constexpr const wchar_t* kApplicationClass = L"NumoraApplication";
 
 HICON ProgramIcon(int systemMetricX, int systemMetricY) {
     // Shared icons belong to the system; nothing to free.
@@ -28,7 +31,7 @@ Application::Application() {
 
     // A bare hidden popup: it only owns the other windows, and unlike an
     // overlapped window it is created without a round of size-limit queries.
-    if (CreateWindowExW(0, NUMORA_APP_CLASS, L"Numora", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+    if (CreateWindowExW(0, kApplicationClass, L"Numora", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                         GetModuleHandleW(nullptr), this) == nullptr) {
         ThrowLastError("The application window could not be created.");
     }
@@ -56,9 +59,9 @@ int Application::Run() {
 void Application::RegisterWindowClasses() {
     const HICON bigIcon = ProgramIcon(SM_CXICON, SM_CYICON);
     const HICON smallIcon = ProgramIcon(SM_CXSMICON, SM_CYSMICON);
-    Application::RegisterWindowClass(NUMORA_APP_CLASS, bigIcon, smallIcon);
-    Form1::RegisterWindowClass(NUMORA_FORM1_CLASS, bigIcon, smallIcon);
-    Form2::RegisterWindowClass(NUMORA_FORM2_CLASS, bigIcon, smallIcon);
+    Application::RegisterWindowClass(kApplicationClass, bigIcon, smallIcon);
+    Form1::RegisterWindowClass(kForm1.Window.ClassName, bigIcon, smallIcon);
+    Form2::RegisterWindowClass(kForm2.Window.ClassName, bigIcon, smallIcon);
 }
 
 int Application::MessageLoop() {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -98,52 +99,96 @@ std::optional<int> ComboFieldFit::FieldFor(int closedHeight) const {
     return closedHeight - *border_;
 }
 
-HWND CreateLayoutControl(HWND parent, const ControlLayout& layout, int dpi, HFONT font,
+DWORD WindowStyle(WindowFrame frame) {
+    switch (frame) {
+        case WindowFrame::FixedDialog:
+            return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    }
+    return WS_OVERLAPPED;
+}
+
+UniqueMenu CreateLayoutMenu(std::span<const MenuItemLayout> items) {
+    if (items.empty()) {
+        return nullptr;
+    }
+    UniqueMenu bar(CreateMenu());
+    HMENU submenu = nullptr;  // owned by the bar once appended
+    for (const MenuItemLayout& item : items) {
+        const std::wstring caption(item.Caption);
+        BOOL appended = FALSE;
+        if (item.Depth == 0) {
+            submenu = CreatePopupMenu();
+            appended = AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
+                                   caption.c_str());
+        } else if (caption.empty()) {
+            appended = AppendMenuW(submenu, MF_SEPARATOR, 0, nullptr);
+        } else {
+            appended = AppendMenuW(submenu, MF_STRING, static_cast<UINT_PTR>(item.Command),
+                                   caption.c_str());
+        }
+        if (appended == FALSE) {
+            ThrowLastError("A menu could not be made.");
+        }
+    }
+    return bar;
+}
+
+RECT OuterRectFor(const WindowSpec& window, int dpi) {
+    const ScreenTwips origin = window.ClientOrigin.value_or(ScreenTwips{});
+    const int left = TwipsToPixels(origin.Left, dpi);
+    const int top = TwipsToPixels(origin.Top, dpi);
+    // As high as the layout's bottom edge, on which the lowest control ends.
+    const RECT client{left, top, left + TwipsToPixels(window.ClientWidthTwips, dpi),
+                      top + TwipsToPixels(window.ClientHeightTwips, dpi)};
+    RECT outer = OuterRectForClient(client, WindowStyle(window.Frame), !window.Menu.empty(), dpi);
+    if (window.OuterWidthTwips != 0) {
+        outer.right = outer.left + TwipsToPixels(window.OuterWidthTwips, dpi);
+    }
+    // Moved down or right only as far as keeps the caption reachable.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    const POINT corner{client.left, client.top};
+    if (window.ClientOrigin &&
+        GetMonitorInfoW(MonitorFromPoint(corner, MONITOR_DEFAULTTOPRIMARY), &monitor) != FALSE) {
+        OffsetRect(&outer, std::max(0L, monitor.rcWork.left - outer.left),
+                   std::max(0L, monitor.rcWork.top - outer.top));
+    }
+    return outer;
+}
+
+HWND CreateLayoutControl(HWND parent, int id, const ControlSpec& spec, int dpi, HFONT font,
                          ComboFieldFit* fit) {
-    const ControlClass controlClass = ClassFor(layout.kind);
+    const ControlClass controlClass = ClassFor(spec.Kind);
     DWORD style = WS_CHILD | WS_VISIBLE | controlClass.style;
-    if (layout.tabStop) {
+    if (spec.TabStop) {
         // Each its own group: the arrow keys do not hop between buttons.
         style |= WS_TABSTOP | WS_GROUP;
     }
-    const PixelRect place = ToPixels(layout.rect, dpi);
-    const std::wstring caption(layout.caption);
+    const PixelRect place = ToPixels(spec.Rect, dpi);
+    const std::wstring caption(spec.Caption);
     HWND control = CreateWindowExW(controlClass.exStyle, controlClass.className, caption.c_str(),
-                                   style, place.left, place.top, place.width, place.height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
+                                   style, place.Left, place.Top, place.Width, place.Height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    GetModuleHandleW(nullptr), nullptr);
     if (control == nullptr) {
         ThrowLastError("A control could not be created.");
     }
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (IsComboBox(layout.kind)) {
+    if (IsComboBox(spec.Kind)) {
         // The open list's height follows from this, not from the box's own height.
         SendMessageW(control, CB_SETMINVISIBLE, kComboDropRows, 0);
-        FitClosedComboHeight(control, place.height, fit);
+        FitClosedComboHeight(control, place.Height, fit);
     }
     return control;
 }
 
-void PlaceLayoutControl(HWND control, const ControlLayout& layout, int dpi, ComboFieldFit* fit) {
-    const PixelRect place = ToPixels(layout.rect, dpi);
-    SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height,
+void PlaceLayoutControl(HWND control, const ControlSpec& spec, int dpi, ComboFieldFit* fit) {
+    const PixelRect place = ToPixels(spec.Rect, dpi);
+    SetWindowPos(control, nullptr, place.Left, place.Top, place.Width, place.Height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    if (IsComboBox(layout.kind)) {
-        FitClosedComboHeight(control, place.height, fit);
+    if (IsComboBox(spec.Kind)) {
+        FitClosedComboHeight(control, place.Height, fit);
     }
-}
-
-void RelayoutForDpi(HWND window, const RECT& suggested, int dpi, std::span<const HWND> controls,
-                    std::span<const ControlLayout> layouts, UniqueFont& font) {
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    UniqueFont scaled = CreateMessageFont(dpi);
-    ComboFieldFit comboFit;
-    for (std::size_t index = 0; index < controls.size(); ++index) {
-        SendMessageW(controls[index], WM_SETFONT, reinterpret_cast<WPARAM>(scaled.get()), TRUE);
-        PlaceLayoutControl(controls[index], layouts[index], dpi, &comboFit);
-    }
-    font = std::move(scaled);  // the old font only once no control uses it
 }
 
 }  // namespace numora

@@ -1,4 +1,5 @@
-// Builds a window's controls from its layout table, and lays them out again
+// Makes a window and its controls as their layout describes them: the
+// window's style, menu and outer rectangle; each control, and its place again
 // when the window's DPI changes.
 #pragma once
 
@@ -30,20 +31,25 @@ class ComboFieldFit {
     std::optional<int> border_;
 };
 
+// The window style of a frame.
+DWORD WindowStyle(WindowFrame frame);
+
+// The menu bar of the items; none for none. Throws when the system refuses it.
+UniqueMenu CreateLayoutMenu(std::span<const MenuItemLayout> items);
+
+// The outer rectangle the window is made in at `dpi`: its client area at its
+// place on the screen (or at 0,0 for the system to place), of its layout's size.
+RECT OuterRectFor(const WindowSpec& window, int dpi);
+
 // Creates the control as a visible child of `parent`, placed at `dpi` and using
 // `font`. The parent owns it. Throws when the window system refuses it. Controls
 // created with one `fit` must share font and DPI.
-HWND CreateLayoutControl(HWND parent, const ControlLayout& layout, int dpi, HFONT font,
+HWND CreateLayoutControl(HWND parent, int id, const ControlSpec& spec, int dpi, HFONT font,
                          ComboFieldFit* fit = nullptr);
 
 // Moves and sizes the control to its layout rectangle at `dpi`; a combo box's
 // closed height is the layout's.
-void PlaceLayoutControl(HWND control, const ControlLayout& layout, int dpi,
+void PlaceLayoutControl(HWND control, const ControlSpec& spec, int dpi,
                         ComboFieldFit* fit = nullptr);
-
-// Moves the window to the rectangle the system suggests for its new DPI, then
-// gives its controls a new font and their places at that DPI.
-void RelayoutForDpi(HWND window, const RECT& suggested, int dpi, std::span<const HWND> controls,
-                    std::span<const ControlLayout> layouts, UniqueFont& font);
 
 }  // namespace numora

@@ -1,11 +1,11 @@
 #include "shell/form1_window.h"
 
-#include <algorithm>
 #include <string>
 
 #include "browse/handlers.h"
 #include "browse/listing.h"
 #include "shell/form_handlers.h"
+#include "shell/ids.h"
 #include "shell/list_controls.h"
 #include "shell/metrics.h"
 #include "shell/standard_controls.h"
@@ -13,32 +13,13 @@
 
 namespace numora {
 
-RECT Form1PlacedOuterRect(int dpi) {
-    // The client area as high as the layout's bottom edge, on which the file list ends.
-    const int left = TwipsToPixels(kForm1ClientScreenLeftTwips, dpi);
-    const int top = TwipsToPixels(kForm1ClientScreenTopTwips, dpi);
-    const RECT client{left, top, left + TwipsToPixels(kForm1Window.clientWidthTwips, dpi),
-                      top + TwipsToPixels(kForm1Window.clientHeightTwips, dpi)};
-    RECT outer = OuterRectForClient(client, kForm1Style, true, dpi);
-    // Already as narrow as the load makes it, which then has nothing to move.
-    outer.right = outer.left + TwipsToPixels(kForm1LoadedOuterWidthTwips, dpi);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    const POINT origin{client.left, client.top};
-    if (GetMonitorInfoW(MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY), &monitor) != FALSE) {
-        OffsetRect(&outer, std::max(0L, monitor.rcWork.left - outer.left),
-                   std::max(0L, monitor.rcWork.top - outer.top));
-    }
-    return outer;
-}
-
 struct Form1::Views {
     Views(const Form1& form, const std::wstring& startFolder)
         : drive1(form.Control(Form1Control::Drive1), startFolder),
           dir1(form.Control(Form1Control::Dir1), startFolder),
           // The first extension entry's pattern: the box's text, the filter and the
           // case button agree from the first showing.
-          file1(form.Control(Form1Control::File1), ExtensionPatterns().front()),
+          file1(form.Control(Form1Control::File1), std::wstring(kExtensionEntries[0].Pattern)),
           text1(form.Control(Form1Control::Text1)),
           text2(form.Control(Form1Control::Text2)),
           command2(form.Control(Form1Control::Command2)),
@@ -60,36 +41,14 @@ struct Form1::Views {
 };
 
 Form1::Form1(AboutWindows& aboutWindows, WindowLifetime& lifetime)
-    : LayoutWindow(kForm1Controls, lifetime), aboutWindows_(aboutWindows) {}
+    : LayoutWindow(kForm1, lifetime), aboutWindows_(aboutWindows) {}
 
 Form1::~Form1() = default;
 
 void Form1::Create(HWND owner) {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    UniqueMenu menu(LoadMenuW(instance, MAKEINTRESOURCEW(IDR_FORM1_MENU)));
-    if (!menu) {
-        ThrowLastError("The main window's menu could not be loaded.");
-    }
-    const std::wstring caption(kForm1Window.caption);
-    // Created in place for the DPI it is most likely to get: each move of a
-    // top-level window is dear under Wine.
-    const int expectedDpi = SystemDpi();
-    RECT outer = Form1PlacedOuterRect(expectedDpi);
-    if (CreateWindowExW(0, NUMORA_FORM1_CLASS, caption.c_str(), kForm1Style, outer.left, outer.top,
-                        outer.right - outer.left, outer.bottom - outer.top, owner, menu.get(),
-                        instance, this) == nullptr) {
-        ThrowLastError("The main window could not be created.");
-    }
-    menu.release();  // the window owns it now
-    if (const int dpi = WindowDpi(hwnd_); dpi != expectedDpi) {
-        outer = Form1PlacedOuterRect(dpi);
-        SetWindowPos(hwnd_, nullptr, outer.left, outer.top, outer.right - outer.left,
-                     outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    CreateControls();
+    CreateFromLayout(owner);
     views_ = std::make_unique<Views>(*this, CurrentDirectory());
     views_->file1.ShowInitialFolder(views_->dir1.Path());
-    views_->dir1.SetChangeCallback([this] { Dir1_Change(Dir1(), File1(), Notice()); });
     OnDpiApplied();
 }
 
@@ -160,35 +119,41 @@ void Form1::OnCommand(int id, int code) {
     if (!views_) {
         return;  // the controls' notifications while they are being made
     }
+    // Browsing the open extension list chooses each entry, so text and filter agree;
+    // browsing the open drive list must not touch every drive passed on the way.
+    constexpr auto kChoosesEachEntry = OneChoicePerAction::OpenList::ChoosesEachEntry;
     const auto notification = static_cast<WORD>(code);
     switch (id) {
-        case IDC_COMMAND1_RUN:
+        case ControlId(Form1Control::Command1):
             if (code == BN_CLICKED) Command1_Click(*this, RenameFileWin32);
             break;
-        case IDC_COMMAND2_CASE:
+        case ControlId(Form1Control::Command2):
             if (code == BN_CLICKED) Command2_Click(Command2(), Combo1(), letterCase_);
             break;
-        case IDC_COMBO1_EXTENSION:
-            // Every entry reached in the open list is chosen, so text and filter agree.
-            if (choices_.Chosen(Control(Form1Control::Combo1), notification,
-                                OneChoicePerAction::OpenList::ChoosesEachEntry))
+        case ControlId(Form1Control::Combo1):
+            if (choices_.Chosen(Control(Form1Control::Combo1), notification, kChoosesEachEntry))
                 Combo1_Click(Combo1(), Command2(), File1(), Notice());
             break;
-        case IDC_DRIVE1_DRIVES:
+        case ControlId(Form1Control::Drive1):
             if (views_->drive1.Changed(notification, choices_))
                 Drive1_Change(Drive1(), Dir1(), Notice());
             break;
-        case IDC_DIR1_FOLDERS:
+        case ControlId(Form1Control::Dir1):
+            if (code == NUMORA_LBN_PATH_CHANGED) Dir1_Change(Dir1(), File1(), Notice());
             if (code == LBN_DBLCLK) OpenSelectedFolder();
             break;
-        case IDM_MEND_EXIT:
+        case IDOK:  // Enter
+            if (GetFocus() == Control(Form1Control::Dir1)) OpenSelectedFolder();
+            else PressFocusedButton();
+            break;
+        case kMendCommand:
             mend_Click(*this);
             break;
-        case IDM_MVER_ABOUT:
+        case kMverCommand:
             mver_Click(aboutWindows_);
             break;
         default:
-            break;  // IDM_MFIL_NOTHING and IDCANCEL (Escape) do nothing
+            break;  // kMfilCommand and IDCANCEL (Escape) do nothing
     }
 }
 
@@ -201,7 +166,7 @@ void Form1::OpenSelectedFolder() {
 LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_DRAWITEM:
-            if (views_ && wParam == static_cast<WPARAM>(Form1Control::Dir1)) {
+            if (views_ && wParam == static_cast<WPARAM>(ControlId(Form1Control::Dir1))) {
                 views_->dir1.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
                 return TRUE;
             }

@@ -1,5 +1,14 @@
-// The main window: its menu and place, the Win32 views the handlers work on,
-// and the wiring of the controls' notifications to those handlers.
+// The main window: the Win32 views the handlers work on, and the one way its
+// events reach them. What comes in (OnCommand), and where it goes:
+//   連番化 (Command1) clicked                  -> Command1_Click
+//   A/a (Command2) clicked                     -> Command2_Click
+//   an extension chosen (Combo1)               -> Combo1_Click, once an action
+//   a drive chosen (Drive1)                    -> Drive1_Change, once an action
+//   the folder list's path changed (Dir1)      -> Dir1_Change
+//   a folder row double-clicked, or Enter on it -> OpenFolderInList
+//   Enter on a button                          -> that button's click
+//   終了 (mend), バージョン情報 (mver)           -> mend_Click, mver_Click
+// Nothing else the controls send sets off anything of the program's own.
 #pragma once
 
 #include <windows.h>
@@ -15,14 +24,7 @@
 
 namespace numora {
 
-inline constexpr DWORD kForm1Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-
-// The outer rectangle that puts the client area's origin at its fixed place on
-// the screen at `dpi`, as narrow as the load makes the window; moved down or
-// right only as far as keeps the caption reachable.
-RECT Form1PlacedOuterRect(int dpi);
-
-class Form1 : public LayoutWindow<Form1, Form1Control, kForm1Controls.size()>, public Form1View {
+class Form1 : public LayoutWindow<Form1, Form1Control>, public Form1View {
   public:
     Form1(AboutWindows& aboutWindows, WindowLifetime& lifetime);
     ~Form1();
@@ -48,7 +50,7 @@ class Form1 : public LayoutWindow<Form1, Form1Control, kForm1Controls.size()>, p
     void Unload() override { Destroy(); }
 
   private:
-    friend class LayoutWindow<Form1, Form1Control, kForm1Controls.size()>;
+    friend class LayoutWindow<Form1, Form1Control>;
     // The Win32 views over the controls, made once the controls exist.
     struct Views;
 

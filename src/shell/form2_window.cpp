@@ -4,30 +4,14 @@
 #include <utility>
 
 #include "shell/form_handlers.h"
+#include "shell/ids.h"
 #include "shell/metrics.h"
 #include "win32/failure.h"
 
 namespace numora {
-namespace {
-
-constexpr DWORD kForm2Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-
-}  // namespace
 
 void Form2::Create(HWND owner) {
-    const std::wstring caption(kForm2Window.caption);
-    // The size follows once the window's own DPI is known.
-    if (CreateWindowExW(0, NUMORA_FORM2_CLASS, caption.c_str(), kForm2Style, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                        GetModuleHandleW(nullptr), this) == nullptr) {
-        ThrowLastError("The about window could not be created.");
-    }
-    CreateControls();
-    const RECT client{0, 0, TwipsToPixels(kForm2Window.clientWidthTwips, Dpi()),
-                      TwipsToPixels(kForm2Window.clientHeightTwips, Dpi())};
-    const RECT outer = OuterRectForClient(client, kForm2Style, false, Dpi());
-    SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CreateFromLayout(owner);
     OnDpiApplied();
 }
 
@@ -45,8 +29,8 @@ void Form2::OnDpiApplied() {
 }
 
 void Form2::OnCommand(int id, int code) {
-    // IDCANCEL: Escape does nothing, there is no cancel button.
-    if (id == IDC_FORM2_COMMAND1_OK && code == BN_CLICKED) Command1_Click(*this);
+    if (id == IDOK) PressFocusedButton();
+    if (id == ControlId(Form2Control::Command1) && code == BN_CLICKED) Command1_Click(*this);
 }
 
 LRESULT Form2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

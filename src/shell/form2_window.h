@@ -1,5 +1,7 @@
 // The about window: built afresh from its layout every time, modeless, and
-// independent of every other window.
+// independent of every other window. What comes in (OnCommand), and where it
+// goes: OK (Command1) clicked, or Enter on it -> Command1_Click. Escape does
+// nothing: the window has no cancel button.
 #pragma once
 
 #include <windows.h>
@@ -11,9 +13,9 @@
 
 namespace numora {
 
-class Form2 : public LayoutWindow<Form2, Form2Control, kForm2Controls.size()>, public Form2View {
+class Form2 : public LayoutWindow<Form2, Form2Control>, public Form2View {
   public:
-    explicit Form2(WindowLifetime& lifetime) : LayoutWindow(kForm2Controls, lifetime) {}
+    explicit Form2(WindowLifetime& lifetime) : LayoutWindow(kForm2, lifetime) {}
 
     // Creates the window hidden, owned by `owner`, at the system's default place.
     void Create(HWND owner);
@@ -22,7 +24,7 @@ class Form2 : public LayoutWindow<Form2, Form2Control, kForm2Controls.size()>, p
     void Unload() override { Destroy(); }
 
   private:
-    friend class LayoutWindow<Form2, Form2Control, kForm2Controls.size()>;
+    friend class LayoutWindow<Form2, Form2Control>;
 
     void OnCommand(int id, int code);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);

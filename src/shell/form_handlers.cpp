@@ -51,17 +51,17 @@ LoadOutcome Form_Load(Form1View& form, InstanceRule& instances) {
     LoadOutcome outcome = LoadOutcome::ShowWindow;
     // Whatever step fails, the window is shown in the state reached so far.
     Completes([&] {
-        form.SetOuterWidthTwips(kForm1LoadedOuterWidthTwips);
+        form.SetOuterWidthTwips(kForm1.Window.OuterWidthTwips);
         for (const ToolTipText& tip : kForm1ToolTips) {
-            form.SetToolTip(tip.control, std::wstring(tip.text));
+            form.SetToolTip(tip.Control, std::wstring(tip.Text));
         }
         if (instances.EarlierInstanceRunning()) {
             outcome = LoadOutcome::EndProgram;
             return;
         }
         form.Dir1().SetPath(form.Drive1().Drive());
-        for (const auto& entry : ExtensionEntries()) {
-            form.Combo1().AddItem(entry);
+        for (const ExtensionEntry& entry : kExtensionEntries) {
+            form.Combo1().AddItem(std::wstring(entry.Entry));
         }
         form.Combo1().SetText(form.Combo1().List(0));
         for (const std::wstring_view entry : kDigitChoiceEntries) {
@@ -72,8 +72,7 @@ LoadOutcome Form_Load(Form1View& form, InstanceRule& instances) {
     return outcome;
 }
 
-RenamingRunResult Command1_Click(Form1View& form, const RenameFile& renameFile) {
-    RenamingRunResult result;
+void Command1_Click(Form1View& form, const RenameFile& renameFile) {
     std::optional<BusyPointer> busy;
     bool noFiles = false;
     // A failure at any step ends the run there; the list is refreshed all the same.
@@ -83,20 +82,17 @@ RenamingRunResult Command1_Click(Form1View& form, const RenameFile& renameFile) 
         const std::int16_t count = form.File1().ListCount();
         if (count <= 0) {
             Tell(form.Notice(), kNoFilesText);
-            noFiles = true;  // NoFiles: the list is not refreshed
+            noFiles = true;  // the list is not refreshed then
             return;
         }
         // The counter box is out of sight, and a run serves no message until it
         // ends, so no one can read the counter before then: one write at the
         // end shows what one a file would, which under Wine costs 0.2 ms a file.
-        result = RenamingRun(ReadRunInput(form, count), renameFile);
-        form.Text2().SetText(result.CounterText);
+        form.Text2().SetText(RenamingRun(ReadRunInput(form, count), renameFile).CounterText);
     });
     if (!noFiles) {
-        result.ExitKind = RunExit::Finished;
         RefreshFileList(form.File1(), form.Notice());
     }
-    return result;
 }
 
 // The menu commands and the about window's OK: a window that cannot be opened

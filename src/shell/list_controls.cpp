@@ -7,6 +7,7 @@
 
 #include "browse/listing.h"
 #include "rename/renaming_run.h"
+#include "shell/ids.h"
 #include "win32/failure.h"
 #include "win32/handles.h"
 
@@ -129,52 +130,7 @@ int DriveListWin32::IndexOfDrive(wchar_t letter) const {
     return CB_ERR;
 }
 
-namespace {
-
-// The list box's own procedure, kept in the list's user data while the list is
-// subclassed. Not SetWindowSubclass: that looks its data up in a window property
-// on every message, a round trip to the server under Wine.
-WNDPROC ListBoxProcedure(HWND list) {
-    return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(list, GWLP_USERDATA));
-}
-
-// Enter on a row opens it, as a double-click does. The dialog keys would
-// otherwise turn Enter into the window's IDOK.
-LRESULT CALLBACK EnterOpensRow(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
-    const WNDPROC listBox = ListBoxProcedure(list);
-    switch (message) {
-        case WM_GETDLGCODE: {
-            LRESULT code = CallWindowProcW(listBox, list, message, wParam, lParam);
-            const auto* pending = reinterpret_cast<const MSG*>(lParam);
-            if (pending != nullptr && pending->message == WM_KEYDOWN &&
-                pending->wParam == VK_RETURN) {
-                code |= DLGC_WANTALLKEYS;
-            }
-            return code;
-        }
-        case WM_KEYDOWN:
-            if (wParam == VK_RETURN) {
-                SendMessageW(GetParent(list), WM_COMMAND,
-                             MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK),
-                             reinterpret_cast<LPARAM>(list));
-                return 0;
-            }
-            break;
-        case WM_NCDESTROY:
-            SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listBox));
-            SetWindowLongPtrW(list, GWLP_USERDATA, 0);
-            break;
-        default:
-            break;
-    }
-    return CallWindowProcW(listBox, list, message, wParam, lParam);
-}
-
-}  // namespace
-
 FolderListWin32::FolderListWin32(HWND list, const std::wstring& initialFolder) : list_(list) {
-    SetWindowLongPtrW(list_, GWLP_USERDATA, GetWindowLongPtrW(list_, GWLP_WNDPROC));
-    SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EnterOpensRow));
     if (!Completes([&] {
             path_ = ResolveOpenableFolder(initialFolder);
             ShowRows(FolderTreeRows(path_, ListSubfolders(path_)));
@@ -193,9 +149,9 @@ void FolderListWin32::SetPath(const std::wstring& path) {
     // a start folder that could not be read: a change either way.
     ShowRows(FolderTreeRows(opened, ListSubfolders(opened)));
     path_ = std::move(opened);
-    if (onChange_) {
-        onChange_();
-    }
+    SendMessageW(GetParent(list_), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(list_), NUMORA_LBN_PATH_CHANGED),
+                 reinterpret_cast<LPARAM>(list_));
 }
 
 void FolderListWin32::ShowRows(std::vector<FolderRow> rows) {
@@ -206,11 +162,11 @@ void FolderListWin32::ShowRows(std::vector<FolderRow> rows) {
         SendMessageW(list_, LB_RESETCONTENT, 0, 0);
         for (const FolderRow& row : rows_) {
             const LRESULT index =
-                SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.text.c_str()));
+                SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.Text.c_str()));
             if (index == LB_ERR || index == LB_ERRSPACE) {
                 ThrowControlFailure("The folder list could not be filled.");
             }
-            if (row.isCurrent) {
+            if (row.IsCurrent) {
                 current = static_cast<int>(index);
             }
         }
@@ -228,7 +184,7 @@ std::optional<std::wstring> FolderListWin32::SelectedRowFolder() const {
     if (selected == LB_ERR || static_cast<std::size_t>(selected) >= rows_.size()) {
         return std::nullopt;
     }
-    return rows_[static_cast<std::size_t>(selected)].fullPath;
+    return rows_[static_cast<std::size_t>(selected)].FullPath;
 }
 
 void FolderListWin32::SetRowHeight(int pixels) {
@@ -249,8 +205,8 @@ void FolderListWin32::Draw(const DRAWITEMSTRUCT& item) const {
     SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     RECT text = item.rcItem;
     // A third of a step before the root's text, as a list box leaves room before its own rows.
-    text.left += indentStep_ / 3 + row.depth * indentStep_;
-    DrawTextW(item.hDC, row.text.c_str(), static_cast<int>(row.text.size()), &text,
+    text.left += indentStep_ / 3 + row.Depth * indentStep_;
+    DrawTextW(item.hDC, row.Text.c_str(), static_cast<int>(row.Text.size()), &text,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     if ((item.itemState & ODS_FOCUS) != 0) {
         DrawFocusRect(item.hDC, &item.rcItem);

@@ -49,7 +49,9 @@ class DriveListWin32 : public DriveList {
 };
 
 // The folder list over an owner-drawn list box: the path from the root down to
-// the current folder, indented like a tree, then the current folder's subfolders.
+// the current folder, indented like a tree, then the current folder's
+// subfolders. Every change of its path is sent to the list's parent as
+// WM_COMMAND NUMORA_LBN_PATH_CHANGED.
 class FolderListWin32 : public FolderList {
   public:
     // Shows `initialFolder` without notifying; an unreadable one leaves the list
@@ -57,9 +59,6 @@ class FolderListWin32 : public FolderList {
     FolderListWin32(HWND list, const std::wstring& initialFolder);
     FolderListWin32(const FolderListWin32&) = delete;
     FolderListWin32& operator=(const FolderListWin32&) = delete;
-
-    // Runs after every change of Path.
-    void SetChangeCallback(std::function<void()> onChange) { onChange_ = std::move(onChange); }
 
     std::wstring Path() const override { return path_; }
     void SetPath(const std::wstring& path) override;
@@ -80,7 +79,6 @@ class FolderListWin32 : public FolderList {
     HWND list_;
     std::wstring path_;
     std::vector<FolderRow> rows_;
-    std::function<void()> onChange_;
     int indentStep_ = kIndentAt96Dpi;
 };
 

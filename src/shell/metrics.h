@@ -24,16 +24,16 @@ inline int ScaleForDpi(int pixelsAt96Dpi, int dpi) {
 }
 
 struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
 };
 
 // Edges are converted, not sizes, so controls that touch in twips touch in pixels.
 inline PixelRect ToPixels(const TwipsRect& rect, int dpi) {
-    const int left = TwipsToPixels(rect.left, dpi);
-    const int top = TwipsToPixels(rect.top, dpi);
+    const int left = TwipsToPixels(rect.Left, dpi);
+    const int top = TwipsToPixels(rect.Top, dpi);
     return {left, top, TwipsToPixels(rect.Right(), dpi) - left,
             TwipsToPixels(rect.Bottom(), dpi) - top};
 }

@@ -13,7 +13,7 @@ HCURSOR CursorFor(MousePointer pointer) {
 
 void UserNoticeWin32::BeepAndShowInformation(const std::wstring& text) {
     MessageBeep(MB_OK);
-    if (MessageBoxW(owner_, text.c_str(), L"Numora Kelpo", MB_OK | MB_ICONINFORMATION) == 0) {
+    if (MessageBoxW(owner_, text.c_str(), kNoticeTitle, MB_OK | MB_ICONINFORMATION) == 0) {
         ThrowLastError("The message box could not be shown.");
     }
 }

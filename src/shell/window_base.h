@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
+#include <utility>
 
 #include "shell/control_factory.h"
 #include "shell/form_views.h"
@@ -85,19 +87,20 @@ class WindowBase {
     HWND hwnd_ = nullptr;
 };
 
-// A window made from its layout table (ControlName: its typed control names):
-// its controls created in the table's order at the window's DPI and in the
-// message font, and placed again when the DPI changes; the keyboard focus kept
-// across deactivation; Enter on the focused button; its opening and closing
-// reported to the program's lifetime. Derived answers OnCommand(id, code) and
-// OnMessage (every other message it has), and may answer OnDpiApplied().
-template <typename Derived, typename ControlName, std::size_t N>
+// A window made from its layout (ControlName: its controls' typed names): the
+// window as the layout describes it, its controls created in the table's order
+// at the window's DPI and in the message font, and placed again when the DPI
+// changes; the keyboard focus kept across deactivation; its opening and closing
+// reported to the program's lifetime. Every WM_COMMAND goes to Derived's
+// OnCommand(id, code), Enter among them as IDOK; every other message Derived has
+// to its OnMessage; Derived may answer OnDpiApplied().
+template <typename Derived, typename ControlName>
 class LayoutWindow : public WindowBase<Derived> {
   public:
-    HWND Control(ControlName name) const { return controls_[RowOf(layout_, name)]; }
+    HWND Control(ControlName name) const { return controls_[static_cast<std::size_t>(name)]; }
 
   protected:
-    LayoutWindow(const std::array<ControlLayout, N>& layout, WindowLifetime& lifetime)
+    LayoutWindow(const WindowLayout<ControlName>& layout, WindowLifetime& lifetime)
         : layout_(layout), lifetime_(lifetime) {}
     // Derived's members are gone by now: the window goes without their answers.
     ~LayoutWindow() {
@@ -108,15 +111,36 @@ class LayoutWindow : public WindowBase<Derived> {
         }
     }
 
-    // Once Derived has made the window: its controls, from the layout table.
-    void CreateControls() {
-        dpi_ = WindowDpi(this->hwnd_);
+    // The window, hidden and owned by `owner`, with its controls. Made in place
+    // for the DPI it is most likely to get: each move of a top-level window is
+    // dear under Wine.
+    void CreateFromLayout(HWND owner) {
+        const WindowSpec& window = layout_.Window;
+        UniqueMenu menu = CreateLayoutMenu(window.Menu);
+        const std::wstring caption(window.Caption);
+        const bool placed = window.ClientOrigin.has_value();
+        const int expectedDpi = SystemDpi();
+        RECT outer = OuterRectFor(window, expectedDpi);
+        if (CreateWindowExW(0, window.ClassName, caption.c_str(), WindowStyle(window.Frame),
+                            placed ? outer.left : CW_USEDEFAULT, placed ? outer.top : CW_USEDEFAULT,
+                            outer.right - outer.left, outer.bottom - outer.top, owner, menu.get(),
+                            GetModuleHandleW(nullptr), &Self()) == nullptr) {
+            ThrowLastError("A window could not be created.");
+        }
+        menu.release();  // the window owns it now
+        if (dpi_ = WindowDpi(this->hwnd_); dpi_ != expectedDpi) {
+            outer = OuterRectFor(window, dpi_);
+            SetWindowPos(this->hwnd_, nullptr, outer.left, outer.top, outer.right - outer.left,
+                         outer.bottom - outer.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE | (placed ? 0 : SWP_NOMOVE));
+        }
         font_ = CreateMessageFont(dpi_);
         ComboFieldFit comboFit;
-        for (std::size_t row = 0; row < N; ++row) {
-            controls_[row] =
-                CreateLayoutControl(this->hwnd_, layout_[row], dpi_, font_.get(), &comboFit);
-            if (lastFocus_ == nullptr && layout_[row].tabStop) {
+        for (std::size_t row = 0; row < controls_.size(); ++row) {
+            const ControlLayout<ControlName>& control = layout_.Controls[row];
+            controls_[row] = CreateLayoutControl(this->hwnd_, ControlId(control.Name),
+                                                 control.Spec, dpi_, font_.get(), &comboFit);
+            if (lastFocus_ == nullptr && control.Spec.TabStop) {
                 lastFocus_ = controls_[row];
             }
         }
@@ -126,6 +150,16 @@ class LayoutWindow : public WindowBase<Derived> {
     void Destroy() {
         if (DestroyWindow(this->hwnd_) == FALSE) {
             ThrowLastError("A window could not be closed.");
+        }
+    }
+
+    // Enter presses the focused button. No button of the program's windows is
+    // a default button, so Enter elsewhere does nothing of this.
+    void PressFocusedButton() {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && GetParent(focus) == this->hwnd_ &&
+            (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON) != 0) {
+            SendMessageW(focus, BM_CLICK, 0, 0);
         }
     }
 
@@ -146,25 +180,35 @@ class LayoutWindow : public WindowBase<Derived> {
                 lifetime_.WindowClosed();
                 break;
             case WM_COMMAND:
-                if (LOWORD(wParam) == IDOK) {
-                    PressFocusedButton();
-                } else {
-                    Self().OnCommand(LOWORD(wParam), HIWORD(wParam));
-                }
+                Self().OnCommand(LOWORD(wParam), HIWORD(wParam));
                 return 0;
             case WM_ACTIVATE:
                 KeepFocus(LOWORD(wParam) != WA_INACTIVE);
                 return 0;
             case WM_DPICHANGED:
-                dpi_ = HIWORD(wParam);
-                RelayoutForDpi(this->hwnd_, *reinterpret_cast<const RECT*>(lParam), dpi_, controls_,
-                               layout_, font_);
+                RelayoutForDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
                 Self().OnDpiApplied();
                 return 0;
             default:
                 break;
         }
         return Self().OnMessage(message, wParam, lParam);
+    }
+
+    // To the rectangle the system suggests for the new DPI, the controls with a
+    // font and places at that DPI.
+    void RelayoutForDpi(int dpi, const RECT& suggested) {
+        dpi_ = dpi;
+        SetWindowPos(this->hwnd_, nullptr, suggested.left, suggested.top,
+                     suggested.right - suggested.left, suggested.bottom - suggested.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        UniqueFont scaled = CreateMessageFont(dpi_);
+        ComboFieldFit comboFit;
+        for (std::size_t row = 0; row < controls_.size(); ++row) {
+            SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(scaled.get()), TRUE);
+            PlaceLayoutControl(controls_[row], layout_.Controls[row].Spec, dpi_, &comboFit);
+        }
+        font_ = std::move(scaled);  // the old font only once no control uses it
     }
 
     // The control that had the focus when the window went inactive has it again
@@ -180,20 +224,9 @@ class LayoutWindow : public WindowBase<Derived> {
         }
     }
 
-    // Enter, which the dialog keys report as IDOK, presses the focused button.
-    // No button of the program's windows is a default button, so Enter
-    // elsewhere does nothing.
-    void PressFocusedButton() {
-        const HWND focus = GetFocus();
-        if (focus != nullptr && GetParent(focus) == this->hwnd_ &&
-            (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON) != 0) {
-            SendMessageW(focus, BM_CLICK, 0, 0);
-        }
-    }
-
-    const std::array<ControlLayout, N>& layout_;
+    const WindowLayout<ControlName>& layout_;
     WindowLifetime& lifetime_;
-    std::array<HWND, N> controls_{};  // in table order
+    std::array<HWND, static_cast<std::size_t>(ControlName::Count)> controls_{};  // in table order
     int dpi_ = kDefaultDpi;
     UniqueFont font_;
     HWND lastFocus_ = nullptr;

@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "program_control.h"
-#include "shell/ids.h"
+#include "shell/layouts.h"
 #include "temp_folder.h"
 
 namespace numora::e2e {
@@ -43,11 +43,11 @@ void MoveMouse(POINT point) {
 class NumoraTest : public ::testing::Test {
   protected:
     NumoraTest() {
-        form1_ = WaitForVisibleWindow(process_.Id(), NUMORA_FORM1_CLASS, kTimeout);
+        form1_ = WaitForVisibleWindow(process_.Id(), kForm1.Window.ClassName, kTimeout);
         if (form1_ == nullptr) throw std::runtime_error("numora.exe showed no main window");
     }
     static std::wstring Exe() { return (OwnFolder() / NUMORA_E2E_EXE).lexically_normal(); }
-    std::vector<HWND> AboutWindows() const { return WindowsOf(process_.Id(), NUMORA_FORM2_CLASS); }
+    std::vector<HWND> AboutWindows() const { return WindowsOf(process_.Id(), kForm2.Window.ClassName); }
     void Choose(unsigned menuCommand) const { PostMessageW(form1_, WM_COMMAND, menuCommand, 0); }
 
     TempFolder folder_{OwnFolder() / L"folders"};
@@ -63,7 +63,7 @@ TEST_F(NumoraTest, RestingOnAControlShowsItsTip) {
               "the window came to the front");
     MoveMouse({0, 0});
     RECT rect{};
-    GetWindowRect(GetDlgItem(form1_, IDC_COMBO1_EXTENSION), &rect);
+    GetWindowRect(GetDlgItem(form1_, ControlId(Form1Control::Combo1)), &rect);
     const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     MoveMouse({centre.x - 1, centre.y});
     MoveMouse(centre);
@@ -78,21 +78,21 @@ TEST_F(NumoraTest, RestingOnAControlShowsItsTip) {
 TEST_F(NumoraTest, ASecondStartEndsWithoutAWindowAndLeavesTheFirstAlone) {
     const ProgramProcess second(Exe(), folder_.Path());
     EXPECT_TRUE(second.Ended(kTimeout));
-    EXPECT_EQ(WindowsOf(process_.Id(), NUMORA_FORM1_CLASS).size(), 1u);
+    EXPECT_EQ(WindowsOf(process_.Id(), kForm1.Window.ClassName).size(), 1u);
 }
 
 // Each "バージョン情報" opens a window of its own, which blocks nothing and
 // closes only itself; "終了" closes the main window only, and the last window to
 // close ends the program.
 TEST_F(NumoraTest, EachWindowClosesOnlyItselfAndTheLastOneEndsTheProgram) {
-    Choose(IDM_MVER_ABOUT);
-    Choose(IDM_MVER_ABOUT);
+    Choose(kMverCommand);
+    Choose(kMverCommand);
     WaitUntil([&] { return AboutWindows().size() == 2; }, "two about windows opened");
     const HWND newer = AboutWindows().front(), older = AboutWindows().back();
     EXPECT_TRUE(IsWindowEnabled(form1_)) << "an about window blocks the main window";
     PostMessageW(newer, WM_SYSCOMMAND, SC_CLOSE, 0);
     WaitUntil([&] { return !IsWindow(newer); }, "the close box's command closed its window");
-    Choose(IDM_MEND_EXIT);
+    Choose(kMendCommand);
     WaitUntil([&] { return !IsWindow(form1_); }, "終了 closed the main window");
     EXPECT_TRUE(IsWindow(older));
     PostMessageW(older, WM_SYSCOMMAND, SC_CLOSE, 0);

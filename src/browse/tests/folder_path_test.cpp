@@ -46,8 +46,8 @@ TEST(FolderPathTest, LongPathsGoToTheFileSystemInTheExtendedForm) {
 TEST(FolderPathTest, TreeRowsShowTheAncestorsThenTheSubfolders) {
     std::vector<std::wstring> described;
     for (const FolderRow& row : FolderTreeRows(L"c:\\Users\\写真", {L"2001"})) {
-        described.push_back(row.text + L" " + std::to_wstring(row.depth) + L" " + row.fullPath +
-                            (row.isCurrent ? L" *" : L""));
+        described.push_back(row.Text + L" " + std::to_wstring(row.Depth) + L" " + row.FullPath +
+                            (row.IsCurrent ? L" *" : L""));
     }
     EXPECT_EQ(described, (std::vector<std::wstring>{L"c:\\ 0 c:\\", L"Users 1 c:\\Users",
                                                     L"写真 2 c:\\Users\\写真 *",

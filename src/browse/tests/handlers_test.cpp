@@ -16,7 +16,7 @@ class HandlersTest : public ::testing::Test, protected fakes::FakeControls {};
 // The position decides, not the entry's text; a text of no entry keeps the
 // pattern; either way the case button is reset.
 TEST_F(HandlersTest, AChoiceSetsThePatternOfItsPositionAndResetsTheCaseButton) {
-    combo1.items = ExtensionEntries();
+    for (const ExtensionEntry& entry : kExtensionEntries) combo1.items.emplace_back(entry.Entry);
     std::swap(combo1.items[0], combo1.items[1]);
     for (const auto& [text, last] :
          {std::pair{L"gif", L"File1.Pattern=*.jpg;*.jpeg"}, {L"JPG", L"Command2=A"}}) {

@@ -90,7 +90,8 @@ TEST(EveryHandlerTest, SurvivesAFailureOfAnyOneCallItMakes) {
         {"Command2_Click", [](FakeForm1& f) { Command2_Click(f.command2, f.combo1, f); }},
         {"Combo1_Click",
          [](FakeForm1& f) {
-             f.combo1.items = ExtensionEntries();
+             for (const ExtensionEntry& entry : kExtensionEntries)
+                 f.combo1.items.emplace_back(entry.Entry);
              f.combo1.text = L"gif";
              Combo1_Click(f.combo1, f.command2, f.file1, f);
          }},

@@ -421,7 +421,7 @@ TEST_F(ScreensTest, WhatTheUserSeesIsAsWritten) {
                         true);
     Choose(L"Numoraについて");
     Choose(L"バージョン情報");
-    for (const HWND about : ThreadWindows(NUMORA_FORM2_CLASS)) {
+    for (const HWND about : ThreadWindows(kForm2.Window.ClassName)) {
         transcript += Screen(
             about, {L"Image1", L"Label1", L"Command1", L"lblVersion", L"lblDisclaimer", L"Label2"},
             false);
