@@ -32,8 +32,9 @@ RenamingRunResult RenamingRun(const RenamingRunInput& input, const RenameFile& r
     }
     result.ExitKind = RunExit::Finished;
 
-    // Stepping the 16-bit index past the last file overflows, which ends the run
-    // just as the end of the list does.
+    // A run's file index is a signed 16-bit number: a list longer than the file
+    // list can hold (only a caller other than the window can give one) is renamed
+    // up to its 32767th file, as far as that index reaches.
     const std::size_t count = std::min(input.FileNames.size(), kMaxListedFiles);
     const std::wstring_view separator = Separator(input.FolderPath);
     std::wstring counter = L"0";

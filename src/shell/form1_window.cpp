@@ -15,29 +15,29 @@ namespace numora {
 
 struct Form1::Views {
     Views(const Form1& form, const std::wstring& startFolder)
-        : drive1(form.Control(Form1Control::Drive1), startFolder),
-          dir1(form.Control(Form1Control::Dir1), startFolder),
+        : Drive1(form.Control(Form1Control::Drive1), startFolder),
+          Dir1(form.Control(Form1Control::Dir1), startFolder),
           // The first extension entry's pattern: the box's text, the filter and the
           // case button agree from the first showing.
-          file1(form.Control(Form1Control::File1), std::wstring(kExtensionEntries[0].Pattern)),
-          text1(form.Control(Form1Control::Text1)),
-          text2(form.Control(Form1Control::Text2)),
-          command2(form.Control(Form1Control::Command2)),
-          combo1(form.Control(Form1Control::Combo1)),
-          combo2(form.Control(Form1Control::Combo2)),
-          tips(form.Handle()),
-          notice(form.Handle()) {}
+          File1(form.Control(Form1Control::File1), std::wstring(kExtensionEntries[0].Pattern)),
+          Text1(form.Control(Form1Control::Text1)),
+          Text2(form.Control(Form1Control::Text2)),
+          Command2(form.Control(Form1Control::Command2)),
+          Combo1(form.Control(Form1Control::Combo1)),
+          Combo2(form.Control(Form1Control::Combo2)),
+          Tips(form.Handle()),
+          Notice(form.Handle()) {}
 
-    DriveListWin32 drive1;
-    FolderListWin32 dir1;
-    FileListWin32 file1;
-    TextControlWin32 text1;
-    TextControlWin32 text2;
-    TextControlWin32 command2;
-    ComboControlWin32 combo1;
-    ComboControlWin32 combo2;
-    ToolTips tips;
-    UserNoticeWin32 notice;
+    DriveListWin32 Drive1;
+    FolderListWin32 Dir1;
+    FileListWin32 File1;
+    TextControlWin32 Text1;
+    TextControlWin32 Text2;
+    TextControlWin32 Command2;
+    ComboControlWin32 Combo1;
+    ComboControlWin32 Combo2;
+    ToolTips Tips;
+    UserNoticeWin32 Notice;
 };
 
 Form1::Form1(AboutWindows& aboutWindows, WindowLifetime& lifetime)
@@ -48,13 +48,13 @@ Form1::~Form1() = default;
 void Form1::Create(HWND owner) {
     CreateFromLayout(owner);
     views_ = std::make_unique<Views>(*this, CurrentDirectory());
-    views_->file1.ShowInitialFolder(views_->dir1.Path());
+    views_->File1.ShowInitialFolder(views_->Dir1.Path());
     OnDpiApplied();
 }
 
 void Form1::RelayMouseMessage(const MSG& message) {
     if (views_ && message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
-        views_->tips.Relay(message);
+        views_->Tips.Relay(message);
     }
 }
 
@@ -64,36 +64,36 @@ void Form1::OnDpiApplied() {
     if (!views_) {
         return;
     }
-    views_->dir1.SetRowHeight(FontLineHeight(hwnd_, Font()) + ScaleForDpi(2, Dpi()));
-    views_->dir1.SetIndentStep(ScaleForDpi(FolderListWin32::kIndentAt96Dpi, Dpi()));
+    views_->Dir1.SetRowHeight(FontLineHeight(hwnd_, Font()) + ScaleForDpi(2, Dpi()));
+    views_->Dir1.SetIndentStep(ScaleForDpi(FolderListWin32::kIndentAt96Dpi, Dpi()));
 }
 
 DriveList& Form1::Drive1() {
-    return views_->drive1;
+    return views_->Drive1;
 }
 FolderList& Form1::Dir1() {
-    return views_->dir1;
+    return views_->Dir1;
 }
 FileList& Form1::File1() {
-    return views_->file1;
+    return views_->File1;
 }
 TextControl& Form1::Text1() {
-    return views_->text1;
+    return views_->Text1;
 }
 TextControl& Form1::Text2() {
-    return views_->text2;
+    return views_->Text2;
 }
 ComboControl& Form1::Combo1() {
-    return views_->combo1;
+    return views_->Combo1;
 }
 ComboControl& Form1::Combo2() {
-    return views_->combo2;
+    return views_->Combo2;
 }
 TextControl& Form1::Command2() {
-    return views_->command2;
+    return views_->Command2;
 }
 UserNotice& Form1::Notice() {
-    return views_->notice;
+    return views_->Notice;
 }
 
 void Form1::SetOuterWidthTwips(int twips) {
@@ -112,7 +112,7 @@ void Form1::SetOuterWidthTwips(int twips) {
 }
 
 void Form1::SetToolTip(Form1Control control, const std::wstring& text) {
-    views_->tips.SetText(Control(control), text);
+    views_->Tips.SetText(Control(control), text);
 }
 
 void Form1::OnCommand(int id, int code) {
@@ -135,7 +135,7 @@ void Form1::OnCommand(int id, int code) {
                 Combo1_Click(Combo1(), Command2(), File1(), Notice());
             break;
         case ControlId(Form1Control::Drive1):
-            if (views_->drive1.Changed(notification, choices_))
+            if (views_->Drive1.Changed(notification, choices_))
                 Drive1_Change(Drive1(), Dir1(), Notice());
             break;
         case ControlId(Form1Control::Dir1):
@@ -143,8 +143,10 @@ void Form1::OnCommand(int id, int code) {
             if (code == LBN_DBLCLK) OpenSelectedFolder();
             break;
         case IDOK:  // Enter
-            if (GetFocus() == Control(Form1Control::Dir1)) OpenSelectedFolder();
-            else PressFocusedButton();
+            if (GetFocus() == Control(Form1Control::Dir1))
+                OpenSelectedFolder();
+            else
+                PressFocusedButton();
             break;
         case kMendCommand:
             mend_Click(*this);
@@ -158,7 +160,7 @@ void Form1::OnCommand(int id, int code) {
 }
 
 void Form1::OpenSelectedFolder() {
-    if (const auto folder = views_->dir1.SelectedRowFolder()) {
+    if (const auto folder = views_->Dir1.SelectedRowFolder()) {
         OpenFolderInList(Dir1(), *folder, Notice());
     }
 }
@@ -167,7 +169,7 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_DRAWITEM:
             if (views_ && wParam == static_cast<WPARAM>(ControlId(Form1Control::Dir1))) {
-                views_->dir1.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+                views_->Dir1.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
                 return TRUE;
             }
             break;

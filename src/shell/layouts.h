@@ -164,16 +164,24 @@ static_assert(EachRowHoldsItsName(kForm1));
 enum class Form2Control { Image1, Label1, Command1, lblVersion, lblDisclaimer, Label2, Count };
 
 inline constexpr WindowLayout<Form2Control> kForm2{
-    {L"NumoraForm2", L"Numora   バージョン情報", WindowFrame::FixedDialog, {}, 4680, 3195,
-     std::nullopt, 0},
+    {L"NumoraForm2",
+     L"Numora   バージョン情報",
+     WindowFrame::FixedDialog,
+     {},
+     4680,
+     3195,
+     std::nullopt,
+     0},
     {{
         {Form2Control::Image1, {ControlKind::Image, L"", {120, 240, 510, 510}, false}},
         {Form2Control::Label1,
          {ControlKind::Label, L"製品名       Numora", {960, 360, 1935, 225}, false}},
         {Form2Control::Command1, {ControlKind::PushButton, L"OK", {1680, 2400, 1215, 375}, true}},
         {Form2Control::lblVersion,
-         {ControlKind::Label, L"ﾊﾞｰｼﾞｮﾝ      " NUMORA_VERSION_WIDE L" 20010503",
-          {960, 840, 2445, 225}, false}},
+         {ControlKind::Label,
+          L"ﾊﾞｰｼﾞｮﾝ      " NUMORA_VERSION_WIDE L" 20010503",
+          {960, 840, 2445, 225},
+          false}},
         {Form2Control::lblDisclaimer,
          {ControlKind::Label, L"(C) 2001 Numora", {960, 1320, 1710, 225}, false}},
         {Form2Control::Label2,

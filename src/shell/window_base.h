@@ -138,8 +138,8 @@ class LayoutWindow : public WindowBase<Derived> {
         ComboFieldFit comboFit;
         for (std::size_t row = 0; row < controls_.size(); ++row) {
             const ControlLayout<ControlName>& control = layout_.Controls[row];
-            controls_[row] = CreateLayoutControl(this->hwnd_, ControlId(control.Name),
-                                                 control.Spec, dpi_, font_.get(), &comboFit);
+            controls_[row] = CreateLayoutControl(this->hwnd_, ControlId(control.Name), control.Spec,
+                                                 dpi_, font_.get(), &comboFit);
             if (lastFocus_ == nullptr && control.Spec.TabStop) {
                 lastFocus_ = controls_[row];
             }
