@@ -1,6 +1,5 @@
-# GoogleTest as CMake finds it for this target, else built from its source
-# (Debian's googletest package, or NUMORA_GOOGLETEST_SOURCE). Under a cross build
-# CMAKE_CROSSCOMPILING_EMULATOR (Wine) runs every test.
+# GoogleTest as CMake finds it, else built from its source (Debian's googletest
+# package, or NUMORA_GOOGLETEST_SOURCE); under a cross build Wine runs each test.
 include(CTest)
 find_package(GTest CONFIG QUIET)
 if(BUILD_TESTING AND NOT TARGET GTest::gtest_main)
@@ -11,9 +10,8 @@ if(BUILD_TESTING AND NOT TARGET GTest::gtest_main)
 endif()
 
 # numora_add_test(NAME [RESOURCES] SOURCES ... [WIN32_SOURCES ...] LIBRARIES ...
-#                 [WIN32_LIBRARIES ...]): one test program, one ctest entry; the WIN32_
-# parts join it in the Windows builds, and RESOURCES the program's icon and manifest.
-# Without BUILD_TESTING it makes nothing.
+# [WIN32_LIBRARIES ...]): one test program and ctest entry (the WIN32_ parts in Windows
+# builds; RESOURCES: the program's icon and manifest); nothing without BUILD_TESTING.
 function(numora_add_test name)
   cmake_parse_arguments(ARG "RESOURCES" "" "SOURCES;WIN32_SOURCES;LIBRARIES;WIN32_LIBRARIES"
                         ${ARGN})

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <stdexcept>
 
 #include "program_control.h"
@@ -47,7 +46,9 @@ class NumoraTest : public ::testing::Test {
         if (form1_ == nullptr) throw std::runtime_error("numora.exe showed no main window");
     }
     static std::wstring Exe() { return (OwnFolder() / NUMORA_E2E_EXE).lexically_normal(); }
-    std::vector<HWND> AboutWindows() const { return WindowsOf(process_.Id(), kForm2.Window.ClassName); }
+    std::vector<HWND> AboutWindows() const {
+        return WindowsOf(process_.Id(), kForm2.Window.ClassName);
+    }
     void Choose(unsigned menuCommand) const { PostMessageW(form1_, WM_COMMAND, menuCommand, 0); }
 
     TempFolder folder_{OwnFolder() / L"folders"};

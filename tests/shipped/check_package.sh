@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The release zip, made twice from one numora.exe: the same bytes; three ASCII
-# names; the numora.exe that was built; the guide in UTF-8 with a byte order
-# mark and CRLF line ends; sums that match the files.
-# Usage: check_package.sh NUMORA_EXE GUIDE
+# check_package.sh NUMORA_EXE GUIDE: the release zip, made twice: the same bytes, three
+# ASCII names, the exe built, the guide in UTF-8 with a BOM and CRLF, sums that match.
 set -euo pipefail
 exe=$1 guide=$2
 source "$(dirname "$0")/../../scripts/lib/package.sh"

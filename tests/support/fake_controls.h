@@ -1,7 +1,6 @@
 // The main window's controls in memory. Every write goes to one log, as
-// "Name=value", so that a test sees what the handlers did and in what order.
-// Every call of every fake is counted, and any one of them can be made to fail
-// with the Failure its adapter throws.
+// "Name=value"; every call is counted, and any one can be made to fail with
+// the Failure its adapter throws.
 #pragma once
 
 #include <functional>
@@ -46,9 +45,7 @@ struct FakeCombo : FakeTextOf<ComboControl> {
     using FakeTextOf::FakeTextOf;
     int ListCount() const override { return calls.Next(L"ListCount"), int(items.size()); }
     std::wstring List(int i) const override { return calls.Next(L"List"), items.at(size_t(i)); }
-    void AddItem(const std::wstring& item) override {
-        calls.Next(L"AddItem"), items.push_back(item);
-    }
+    void AddItem(const std::wstring& item) override { calls.Next(L"Add"), items.push_back(item); }
     std::vector<std::wstring> items;
 };
 

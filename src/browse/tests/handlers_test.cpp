@@ -1,5 +1,5 @@
-// What the real window cannot show of the handlers: an extension list in
-// another order, a caption of neither case, and failures where they are rare.
+// What the real window cannot show of the handlers: a caption of neither case,
+// and failures where they are rare.
 // (The rest, through the real main window: the screens test.)
 #include "browse/handlers.h"
 
@@ -12,22 +12,6 @@ using fakes::Log;
 namespace {
 
 class HandlersTest : public ::testing::Test, protected fakes::FakeControls {};
-
-// The position decides, not the entry's text; a text of no entry keeps the
-// pattern; either way the case button is reset.
-TEST_F(HandlersTest, AChoiceSetsThePatternOfItsPositionAndResetsTheCaseButton) {
-    for (const ExtensionEntry& entry : kExtensionEntries) combo1.items.emplace_back(entry.Entry);
-    std::swap(combo1.items[0], combo1.items[1]);
-    for (const auto& [text, last] :
-         {std::pair{L"gif", L"File1.Pattern=*.jpg;*.jpeg"}, {L"JPG", L"Command2=A"}}) {
-        combo1.text = text;
-        command2.text = L"a";
-        log.clear();
-        Combo1_Click(combo1, command2, file1, *this);
-        EXPECT_EQ(log.front(), L"Command2=A");
-        EXPECT_EQ(log.back(), last);
-    }
-}
 
 // A caption of neither case changes nothing; a failed write ends the press
 // silently, and what was written stays.
