@@ -31,6 +31,18 @@ std::optional<std::wstring> PatternOfText(const ComboControl& combo1) {
     return std::nullopt;
 }
 
+// The text to the case the caption names, and the caption to the other case.
+void FlipCase(TextControl& command2, ComboControl& combo1, const LetterCase& letterCase) {
+    const std::wstring caption = command2.Text();
+    if (caption == L"A") {
+        combo1.SetText(letterCase.Upper(combo1.Text()));
+        command2.SetText(L"a");
+    } else if (caption == L"a") {
+        combo1.SetText(letterCase.Lower(combo1.Text()));
+        command2.SetText(L"A");
+    }
+}
+
 }  // namespace
 
 void Drive1_Change(DriveList& drive1, FolderList& dir1, UserNotice& notice) {
@@ -65,29 +77,15 @@ void RefreshFileList(FileList& file1, UserNotice& notice) {
 void Combo1_Click(ComboControl& combo1, TextControl& command2, FileList& file1,
                   UserNotice& notice) {
     // The pattern belongs to the position; the entry there is read as the list holds it now.
-    std::optional<std::wstring> pattern;
-    if (!Completes([&] {
-            command2.SetText(L"A");
-            pattern = PatternOfText(combo1);
-        })) {
-        return;
-    }
+    std::optional<std::wstring> pattern;  // none after a failure here: nothing more is done
+    Completes([&] { command2.SetText(L"A"), pattern = PatternOfText(combo1); });
     if (pattern && !Completes([&] { file1.SetPattern(*pattern); })) {
         EmptyAndTellUnreadable(file1, notice);
     }
 }
 
 void Command2_Click(TextControl& command2, ComboControl& combo1, const LetterCase& letterCase) {
-    Completes([&] {
-        const std::wstring caption = command2.Text();
-        if (caption == L"A") {
-            combo1.SetText(letterCase.Upper(combo1.Text()));
-            command2.SetText(L"a");
-        } else if (caption == L"a") {
-            combo1.SetText(letterCase.Lower(combo1.Text()));
-            command2.SetText(L"A");
-        }
-    });
+    Completes([&] { FlipCase(command2, combo1, letterCase); });
 }
 
 }  // namespace numora

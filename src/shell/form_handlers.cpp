@@ -45,30 +45,50 @@ RenamingRunInput ReadRunInput(Form1View& form, std::int16_t count) {
     return input;
 }
 
+// Form_Load's steps, in order.
+LoadOutcome Load(Form1View& form, InstanceRule& instances) {
+    form.SetOuterWidthTwips(kForm1.Window.OuterWidthTwips);
+    for (const ToolTipText& tip : kForm1ToolTips) {
+        form.SetToolTip(tip.Control, std::wstring(tip.Text));
+    }
+    if (instances.EarlierInstanceRunning()) {
+        return LoadOutcome::EndProgram;
+    }
+    form.Dir1().SetPath(form.Drive1().Drive());
+    for (const ExtensionEntry& entry : kExtensionEntries) {
+        form.Combo1().AddItem(std::wstring(entry.Entry));
+    }
+    form.Combo1().SetText(form.Combo1().List(0));
+    for (const std::wstring_view entry : kDigitChoiceEntries) {
+        form.Combo2().AddItem(std::wstring(entry));
+    }
+    form.Combo2().SetText(form.Combo2().List(2));
+    return LoadOutcome::ShowWindow;
+}
+
+// The run of Command1_Click, the pointer busy from its second step; false when
+// the list was empty.
+bool Run(Form1View& form, const RenameFile& renameFile, std::optional<BusyPointer>& busy) {
+    form.Text2().SetText(L"0");
+    busy.emplace(form);
+    const std::int16_t count = form.File1().ListCount();
+    if (count <= 0) {
+        Tell(form.Notice(), kNoFilesText);
+        return false;  // the list is not refreshed then
+    }
+    // The counter box is out of sight, and a run serves no message until it
+    // ends, so no one can read the counter before then: one write at the end
+    // shows what one a file would, which under Wine costs 0.2 ms a file.
+    form.Text2().SetText(RenamingRun(ReadRunInput(form, count), renameFile).CounterText);
+    return true;
+}
+
 }  // namespace
 
 LoadOutcome Form_Load(Form1View& form, InstanceRule& instances) {
     LoadOutcome outcome = LoadOutcome::ShowWindow;
     // Whatever step fails, the window is shown in the state reached so far.
-    Completes([&] {
-        form.SetOuterWidthTwips(kForm1.Window.OuterWidthTwips);
-        for (const ToolTipText& tip : kForm1ToolTips) {
-            form.SetToolTip(tip.Control, std::wstring(tip.Text));
-        }
-        if (instances.EarlierInstanceRunning()) {
-            outcome = LoadOutcome::EndProgram;
-            return;
-        }
-        form.Dir1().SetPath(form.Drive1().Drive());
-        for (const ExtensionEntry& entry : kExtensionEntries) {
-            form.Combo1().AddItem(std::wstring(entry.Entry));
-        }
-        form.Combo1().SetText(form.Combo1().List(0));
-        for (const std::wstring_view entry : kDigitChoiceEntries) {
-            form.Combo2().AddItem(std::wstring(entry));
-        }
-        form.Combo2().SetText(form.Combo2().List(2));
-    });
+    Completes([&] { outcome = Load(form, instances); });
     return outcome;
 }
 
@@ -76,20 +96,7 @@ void Command1_Click(Form1View& form, const RenameFile& renameFile) {
     std::optional<BusyPointer> busy;
     bool noFiles = false;
     // A failure at any step ends the run there; the list is refreshed all the same.
-    Completes([&] {
-        form.Text2().SetText(L"0");
-        busy.emplace(form);
-        const std::int16_t count = form.File1().ListCount();
-        if (count <= 0) {
-            Tell(form.Notice(), kNoFilesText);
-            noFiles = true;  // the list is not refreshed then
-            return;
-        }
-        // The counter box is out of sight, and a run serves no message until it
-        // ends, so no one can read the counter before then: one write at the
-        // end shows what one a file would, which under Wine costs 0.2 ms a file.
-        form.Text2().SetText(RenamingRun(ReadRunInput(form, count), renameFile).CounterText);
-    });
+    Completes([&] { noFiles = !Run(form, renameFile, busy); });
     if (!noFiles) {
         RefreshFileList(form.File1(), form.Notice());
     }
@@ -105,8 +112,8 @@ void mver_Click(AboutWindows& aboutWindows) {
     Completes([&] { aboutWindows.OpenNew(); });
 }
 
-void Command1_Click(Form2View& form) {
-    Completes([&] { form.Unload(); });
+void Command1_Click(Form2View& about) {
+    Completes([&] { about.Unload(); });
 }
 
 }  // namespace numora

@@ -16,6 +16,6 @@ void mend_Click(Form1View& form);
 void mver_Click(AboutWindows& aboutWindows);
 
 // The about window's.
-void Command1_Click(Form2View& form);
+void Command1_Click(Form2View& about);
 
 }  // namespace numora
