@@ -61,6 +61,12 @@ bool ProgramProcess::Ended(DWORD milliseconds) const {
     return WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0;
 }
 
+DWORD ProgramProcess::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.get(), &code);
+    return code;
+}
+
 std::vector<HWND> WindowsOf(DWORD processId, const wchar_t* className) {
     WindowSearch search{processId, className, {}};
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));

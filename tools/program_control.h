@@ -27,6 +27,8 @@ class ProgramProcess {
     DWORD Id() const { return id_; }
     // Whether it has ended, waiting up to `milliseconds`.
     bool Ended(DWORD milliseconds) const;
+    // Its exit code once it has ended (a crash's exception code among them).
+    DWORD ExitCode() const;
 
   private:
     DWORD id_ = 0;

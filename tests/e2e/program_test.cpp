@@ -1,6 +1,5 @@
-// The real numora.exe under Wine, driven from another process, for what only
-// the running program shows: the tips its message loop relays, the rule of one
-// instance, and the windows' lifetime under its own loop.
+// The real numora.exe under Wine, from another process, for what only its own loop
+// shows: the tips it relays, the rule of one instance, the windows' lifetime.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -79,6 +78,7 @@ TEST_F(NumoraTest, RestingOnAControlShowsItsTip) {
 TEST_F(NumoraTest, ASecondStartEndsWithoutAWindowAndLeavesTheFirstAlone) {
     const ProgramProcess second(Exe(), folder_.Path());
     EXPECT_TRUE(second.Ended(kTimeout));
+    EXPECT_EQ(second.ExitCode(), 0u) << "it did not end cleanly";
     EXPECT_EQ(WindowsOf(process_.Id(), kForm1.Window.ClassName).size(), 1u);
 }
 

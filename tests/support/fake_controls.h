@@ -15,8 +15,7 @@ namespace numora::fakes {
 
 using Log = std::vector<std::wstring>;
 
-// The calls the fakes are given, in order; the one numbered failAt (from 0), or
-// the first named failOn, fails.
+// The fakes' calls, counted: the one numbered failAt (from 0), or the first named failOn, fails.
 struct Calls {
     void Next(const std::wstring& name) {
         if (count++ != failAt && name != failOn) return;

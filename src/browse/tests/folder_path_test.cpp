@@ -9,7 +9,7 @@ namespace {
 
 // The root "c:\" in lower case, other folders without a trailing backslash.
 TEST(FolderPathTest, PathsTakeTheFolderListsForm) {
-    const std::wstring paths[] = {L"C:", L"C:\\\\", L"D:\\A\\B\\", L"a:", L"Z:\\Y\\"};
+    const std::wstring paths[] = {L"C:", L"C:\\\\", L"D:\\A\\B\\", L"A:", L"Z:\\Y\\"};
     const std::wstring normalized[] = {L"c:\\", L"c:\\", L"d:\\A\\B", L"a:\\", L"z:\\Y"};
     for (std::size_t row = 0; row < std::size(paths); ++row)
         EXPECT_EQ(NormalizeFolderPath(paths[row]), normalized[row]) << row;
@@ -19,7 +19,7 @@ TEST(FolderPathTest, PathsTakeTheFolderListsForm) {
 // (\\?\) form, normalized as the system would have done, and is shown without it.
 TEST(FolderPathTest, LongPathsGoToTheFileSystemInTheExtendedForm) {
     const std::wstring photos = L"c:\\photos\\", n250(250, L'n');
-    const std::wstring long1 = L"C:/photos//" + n250 + L"\\..\\" + n250 + L"\\trip001.";
+    const std::wstring long1 = L"C:/photos//" + n250 + L"\\..\\" + n250 + L"\\trip001. ";
     const std::wstring unc = L"\\\\server\\share\\" + n250 + L"\\..\\..\\x.jpg";
     const std::wstring extended = L"\\\\?\\c:\\" + n250 + L"\\" + n250;
     // The path, the form the file system is given, the form shown.

@@ -42,11 +42,12 @@ struct FakeForm1 : fakes::FakeControls, Form1View, Form2View, AboutWindows, Inst
     void OpenNew() override { Write(L"about window opened"); }
     bool EarlierInstanceRunning() override { return Write(L"earlier instance?"), false; }
     void Press() {
-        Command1_Click(*this,
-                       [&](const std::wstring&, const std::wstring&) { return ++renames, true; });
+        Command1_Click(*this, [&](const std::wstring& from, const std::wstring& to) {
+            return renames.push_back(from + L" -> " + to), true;
+        });
     }
 
-    int renames = 0;
+    std::vector<std::wstring> renames;
 };
 
 class FormHandlersTest : public ::testing::Test, protected FakeForm1 {};
@@ -63,6 +64,16 @@ TEST_F(FormHandlersTest, TheLoadSetsTheStartStateInOrderOrAsFarAsItCan) {
     EXPECT_TRUE(combo1.items.empty());
 }
 
+// The listed files in list order, each to base name, padded number, extension.
+TEST_F(FormHandlersTest, ARunTakesWhatTheControlsHold) {
+    text1.text = L"trip", combo1.text = L"JPG", combo2.text = L"２桁";
+    combo2.items = {L"１桁", L"２桁"};
+    Press();
+    EXPECT_EQ(renames,
+              (std::vector<std::wstring>{L"c:\\photos\\a.jpg -> c:\\photos\\trip01.JPG",
+                                         L"c:\\photos\\b.jpeg -> c:\\photos\\trip02.JPG"}));
+}
+
 // An empty list is told, and not refreshed; a list whose count cannot be read is.
 TEST_F(FormHandlersTest, AnEmptyListIsToldAndAFailedReadRefreshes) {
     file1.entries.clear();
@@ -73,7 +84,7 @@ TEST_F(FormHandlersTest, AnEmptyListIsToldAndAFailedReadRefreshes) {
     log.clear();
     Press();
     EXPECT_EQ(log, (Log{L"Text2=0", L"Pointer=busy", L"File1.Refresh", L"Pointer=default"}));
-    EXPECT_EQ(renames, 0);
+    EXPECT_TRUE(renames.empty());
 }
 
 // Every handler, with each call it makes on the program's views made to fail

@@ -21,8 +21,7 @@
 namespace numora {
 namespace {
 
-using tools::ClassOf;
-using tools::TextOf;
+using namespace tools;  // ClassOf, TextOf
 
 // Made once a process: it readies the process and registers the window classes.
 Application& TestApplication() {
@@ -39,8 +38,7 @@ void ServePosted() {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
 }
 
-// A key pressed on `focus`, handed on as the program's message loop does: the
-// dialog keys of `window` first.
+// A key on `focus`, handed on as the message loop does: `window`'s dialog keys first.
 void PressKey(HWND window, HWND focus, WPARAM key) {
     SetFocus(focus);
     for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
@@ -145,8 +143,7 @@ std::wstring TipOf(HWND tips, HWND window, HWND tool) {
     return text;
 }
 
-// The control's name, class and text; its place and what the user feels of it;
-// its font, entries, image, tip and a text colour of its own.
+// A control: name, class, text, place, style, font, entries, image, tip, colour.
 std::wstring Control(HWND window, HWND control, const wchar_t* name, HWND tips) {
     const std::wstring type = ClassOf(control), felt = Features(control);
     std::wstring shown = L"\n  " + std::wstring(name) + L" " + type;
@@ -180,8 +177,7 @@ std::wstring Control(HWND window, HWND control, const wchar_t* name, HWND tips) 
     return shown;
 }
 
-// The window's caption, frame and size, its menu, then each control in window
-// order, named by `names` in that order.
+// The window's caption, frame, size and menu, then its controls in window order.
 std::wstring Screen(HWND window, std::initializer_list<const wchar_t*> names,
                     bool placedByProgram) {
     RECT outer{}, client{};
@@ -333,8 +329,7 @@ std::wstring PhotoFolder() {
     return folder.wstring();
 }
 
-// The main window as the program makes and loads it, in c:\写真, and the
-// user's ways with it.
+// The main window as the program makes and loads it, in c:\写真; the user's ways.
 class ScreensTest : public ::testing::Test, InstanceRule {
   protected:
     ScreensTest() {
@@ -581,8 +576,7 @@ TEST_F(ScreensTest, WhatTheUserSeesIsAsWritten) {
                       << LineDifference(expected.str(), seen);
 }
 
-// The same at 144 DPI, in a child process: a process reads the system's DPI
-// when it starts.
+// The same at 144 DPI, in a child process: a process reads the DPI when it starts.
 TEST(ScreensAt144DpiTest, WhatTheUserSeesIsAsWritten) {
     const auto setSystemDpi = [](DWORD dpi) {
         RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
