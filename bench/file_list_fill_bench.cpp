@@ -29,9 +29,9 @@ int wmain(int argc, wchar_t** argv) {
     // A visible window with the file list as the main window makes it.
     HWND window = CreateWindowExW(0, L"STATIC", L"fill", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                   600, 600, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    HWND listBox =
-        CreateLayoutControl(window, 0, kForm1.Controls[static_cast<int>(Form1Control::File1)].Spec,
-                            96, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    HWND listBox = CreateLayoutControl(
+        window, 0, kForm1.Controls[static_cast<int>(Form1Control::File1)].Design, 96,
+        static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     FileListWin32 fileList(listBox, std::wstring(kExtensionEntries[0].Pattern));
     const std::wstring other = run.Work + L"\\fill-other";
     CreateDirectoryW(other.c_str(), nullptr);

@@ -14,7 +14,8 @@ int wmain(int argc, wchar_t** argv) {
     // In the screen's own pixels at every DPI, not scaled to 96 DPI's.
     SetProcessDPIAware();
     const DWORD timeout = argc > 1 ? static_cast<DWORD>(std::wcstoul(argv[1], nullptr, 10)) : 30000;
-    const HWND window = numora::tools::WaitForVisibleWindow(0, numora::kForm1.Window.ClassName, timeout);
+    const HWND window =
+        numora::tools::WaitForVisibleWindow(0, numora::kForm1.Window.ClassName, timeout);
     if (window == nullptr) {
         std::fwprintf(stderr, L"wait_for_window: no visible main window of Numora\n");
         return 1;

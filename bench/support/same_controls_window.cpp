@@ -26,7 +26,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const UniqueFont font = CreateMessageFont(dpi);
     ComboFieldFit comboFit;
     for (const ControlLayout<Form1Control>& control : kForm1.Controls) {
-        CreateLayoutControl(window, ControlId(control.Name), control.Spec, dpi, font.get(),
+        CreateLayoutControl(window, ControlId(control.Name), control.Design, dpi, font.get(),
                             &comboFit);
     }
     CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,

@@ -133,7 +133,7 @@ UniqueMenu CreateLayoutMenu(std::span<const MenuItemLayout> items) {
     return bar;
 }
 
-RECT OuterRectFor(const WindowSpec& window, int dpi) {
+RECT OuterRectFor(const WindowDesign& window, int dpi) {
     const ScreenTwips origin = window.ClientOrigin.value_or(ScreenTwips{});
     const int left = TwipsToPixels(origin.Left, dpi);
     const int top = TwipsToPixels(origin.Top, dpi);
@@ -156,16 +156,16 @@ RECT OuterRectFor(const WindowSpec& window, int dpi) {
     return outer;
 }
 
-HWND CreateLayoutControl(HWND parent, int id, const ControlSpec& spec, int dpi, HFONT font,
+HWND CreateLayoutControl(HWND parent, int id, const ControlDesign& design, int dpi, HFONT font,
                          ComboFieldFit* fit) {
-    const ControlClass controlClass = ClassFor(spec.Kind);
+    const ControlClass controlClass = ClassFor(design.Kind);
     DWORD style = WS_CHILD | WS_VISIBLE | controlClass.style;
-    if (spec.TabStop) {
+    if (design.TabStop) {
         // Each its own group: the arrow keys do not hop between buttons.
         style |= WS_TABSTOP | WS_GROUP;
     }
-    const PixelRect place = ToPixels(spec.Rect, dpi);
-    const std::wstring caption(spec.Caption);
+    const PixelRect place = ToPixels(design.Rect, dpi);
+    const std::wstring caption(design.Caption);
     HWND control = CreateWindowExW(controlClass.exStyle, controlClass.className, caption.c_str(),
                                    style, place.Left, place.Top, place.Width, place.Height, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -174,7 +174,7 @@ HWND CreateLayoutControl(HWND parent, int id, const ControlSpec& spec, int dpi, 
         ThrowLastError("A control could not be created.");
     }
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (IsComboBox(spec.Kind)) {
+    if (IsComboBox(design.Kind)) {
         // The open list's height follows from this, not from the box's own height.
         SendMessageW(control, CB_SETMINVISIBLE, kComboDropRows, 0);
         FitClosedComboHeight(control, place.Height, fit);
@@ -182,11 +182,11 @@ HWND CreateLayoutControl(HWND parent, int id, const ControlSpec& spec, int dpi, 
     return control;
 }
 
-void PlaceLayoutControl(HWND control, const ControlSpec& spec, int dpi, ComboFieldFit* fit) {
-    const PixelRect place = ToPixels(spec.Rect, dpi);
+void PlaceLayoutControl(HWND control, const ControlDesign& design, int dpi, ComboFieldFit* fit) {
+    const PixelRect place = ToPixels(design.Rect, dpi);
     SetWindowPos(control, nullptr, place.Left, place.Top, place.Width, place.Height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    if (IsComboBox(spec.Kind)) {
+    if (IsComboBox(design.Kind)) {
         FitClosedComboHeight(control, place.Height, fit);
     }
 }

@@ -39,17 +39,17 @@ UniqueMenu CreateLayoutMenu(std::span<const MenuItemLayout> items);
 
 // The outer rectangle the window is made in at `dpi`: its client area at its
 // place on the screen (or at 0,0 for the system to place), of its layout's size.
-RECT OuterRectFor(const WindowSpec& window, int dpi);
+RECT OuterRectFor(const WindowDesign& window, int dpi);
 
 // Creates the control as a visible child of `parent`, placed at `dpi` and using
 // `font`. The parent owns it. Throws when the window system refuses it. Controls
 // created with one `fit` must share font and DPI.
-HWND CreateLayoutControl(HWND parent, int id, const ControlSpec& spec, int dpi, HFONT font,
+HWND CreateLayoutControl(HWND parent, int id, const ControlDesign& design, int dpi, HFONT font,
                          ComboFieldFit* fit = nullptr);
 
 // Moves and sizes the control to its layout rectangle at `dpi`; a combo box's
 // closed height is the layout's.
-void PlaceLayoutControl(HWND control, const ControlSpec& spec, int dpi,
+void PlaceLayoutControl(HWND control, const ControlDesign& design, int dpi,
                         ComboFieldFit* fit = nullptr);
 
 }  // namespace numora

@@ -39,7 +39,7 @@ struct TwipsRect {
 };
 
 // What a control is and where.
-struct ControlSpec {
+struct ControlDesign {
     ControlKind Kind;
     std::wstring_view Caption;
     TwipsRect Rect;
@@ -51,7 +51,7 @@ struct ControlSpec {
 template <typename ControlName>
 struct ControlLayout {
     ControlName Name;
-    ControlSpec Spec;
+    ControlDesign Design;
 };
 
 // A control's id within its window, from its name.
@@ -79,7 +79,7 @@ struct ScreenTwips {
 };
 
 // What a window is, where it is shown and how large.
-struct WindowSpec {
+struct WindowDesign {
     const wchar_t* ClassName;
     std::wstring_view Caption;
     WindowFrame Frame;
@@ -95,7 +95,7 @@ struct WindowSpec {
 
 template <typename ControlName>
 struct WindowLayout {
-    WindowSpec Window;
+    WindowDesign Window;
     std::array<ControlLayout<ControlName>, static_cast<std::size_t>(ControlName::Count)> Controls;
 };
 

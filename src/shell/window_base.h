@@ -115,7 +115,7 @@ class LayoutWindow : public WindowBase<Derived> {
     // for the DPI it is most likely to get: each move of a top-level window is
     // dear under Wine.
     void CreateFromLayout(HWND owner) {
-        const WindowSpec& window = layout_.Window;
+        const WindowDesign& window = layout_.Window;
         UniqueMenu menu = CreateLayoutMenu(window.Menu);
         const std::wstring caption(window.Caption);
         const bool placed = window.ClientOrigin.has_value();
@@ -138,9 +138,9 @@ class LayoutWindow : public WindowBase<Derived> {
         ComboFieldFit comboFit;
         for (std::size_t row = 0; row < controls_.size(); ++row) {
             const ControlLayout<ControlName>& control = layout_.Controls[row];
-            controls_[row] = CreateLayoutControl(this->hwnd_, ControlId(control.Name), control.Spec,
-                                                 dpi_, font_.get(), &comboFit);
-            if (lastFocus_ == nullptr && control.Spec.TabStop) {
+            controls_[row] = CreateLayoutControl(this->hwnd_, ControlId(control.Name),
+                                                 control.Design, dpi_, font_.get(), &comboFit);
+            if (lastFocus_ == nullptr && control.Design.TabStop) {
                 lastFocus_ = controls_[row];
             }
         }
@@ -206,7 +206,7 @@ class LayoutWindow : public WindowBase<Derived> {
         ComboFieldFit comboFit;
         for (std::size_t row = 0; row < controls_.size(); ++row) {
             SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(scaled.get()), TRUE);
-            PlaceLayoutControl(controls_[row], layout_.Controls[row].Spec, dpi_, &comboFit);
+            PlaceLayoutControl(controls_[row], layout_.Controls[row].Design, dpi_, &comboFit);
         }
         font_ = std::move(scaled);  // the old font only once no control uses it
     }
