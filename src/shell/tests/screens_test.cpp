@@ -21,7 +21,7 @@
 namespace numora {
 namespace {
 
-using namespace tools;  // ClassOf, TextOf
+using namespace tools;  // ClassOf, TextOf, WindowsOf
 
 // Made once a process: it readies the process and registers the window classes.
 Application& TestApplication() {
@@ -101,13 +101,9 @@ std::wstring Features(HWND window) {
     return felt;
 }
 
-// This thread's top-level windows of one class.
-std::vector<HWND> ThreadWindows(const wchar_t* className) {
-    std::vector<HWND> found;
-    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, nullptr));)
-        if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
-            found.push_back(window);
-    return found;
+// This process's top-level windows of one class.
+std::vector<HWND> OwnWindows(const wchar_t* className) {
+    return WindowsOf(GetCurrentProcessId(), className);
 }
 
 std::wstring Joined(const std::vector<std::wstring>& entries) {
@@ -207,7 +203,7 @@ std::wstring Screen(HWND window, std::initializer_list<const wchar_t*> names,
         }
     }
     HWND tips = nullptr;
-    for (const HWND candidate : ThreadWindows(TOOLTIPS_CLASSW))
+    for (const HWND candidate : OwnWindows(TOOLTIPS_CLASSW))
         if (GetWindow(candidate, GW_OWNER) == window) tips = candidate;
     auto name = names.begin();
     for (HWND control = GetWindow(window, GW_CHILD); control;
@@ -265,7 +261,7 @@ HWND windowUnderBoxes = nullptr;
 
 // Reads the thread's message box once it shows, then closes it by its OK.
 void CALLBACK ReadAndCloseMessageBox(HWND, UINT, UINT_PTR, DWORD) {
-    const std::vector<HWND> boxes = ThreadWindows(L"#32770");
+    const std::vector<HWND> boxes = OwnWindows(L"#32770");
     if (boxes.empty() || !IsWindowVisible(boxes.front())) return;
     std::wstring icon = L"none", text, buttons;  // in this order, however the box orders them
     for (HWND child = GetWindow(boxes.front(), GW_CHILD); child;
@@ -385,7 +381,7 @@ TEST_F(ScreensTest, WhatTheUserSeesIsAsWritten) {
                         true);
     Choose(L"Numoraについて");
     Choose(L"バージョン情報");
-    for (const HWND about : ThreadWindows(kForm2.Window.ClassName)) {
+    for (const HWND about : OwnWindows(kForm2.Window.ClassName)) {
         transcript += Screen(
             about, {L"Image1", L"Label1", L"Command1", L"lblVersion", L"lblDisclaimer", L"Label2"},
             false);
