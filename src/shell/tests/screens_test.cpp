@@ -524,6 +524,12 @@ TEST_F(ScreensTest, WhatTheUserSeesIsAsWritten) {
          Entries(Drive1) + L"; folders " + Entries(Dir1));
     RemoveWindowSubclass(Control(File1), RefuseRows, 0);
     RemoveWindowSubclass(Control(Drive1), RefuseRows, 0);
+    // (Fault: a folder list that cannot show its rows reported as opened.)
+    SetWindowSubclass(Control(Dir1), RefuseRows, 0, 0);
+    Note(L"the folder list refusing its rows, 写真 opened:");
+    OpenRow(1);
+    Note(L"  folders " + Entries(Dir1) + L"; files " + Entries(File1));
+    RemoveWindowSubclass(Control(Dir1), RefuseRows, 0);
 
     // (Fault: a one-letter text left as it was.)
     SendMessageW(Control(Combo1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"c"));
