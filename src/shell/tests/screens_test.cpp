@@ -101,11 +101,6 @@ std::wstring Features(HWND window) {
     return felt;
 }
 
-// This process's top-level windows of one class.
-std::vector<HWND> OwnWindows(const wchar_t* className) {
-    return WindowsOf(GetCurrentProcessId(), className);
-}
-
 std::wstring Joined(const std::vector<std::wstring>& entries) {
     std::wstring joined;
     for (const std::wstring& entry : entries) joined += (joined.empty() ? L"" : L" | ") + entry;
@@ -203,7 +198,7 @@ std::wstring Screen(HWND window, std::initializer_list<const wchar_t*> names,
         }
     }
     HWND tips = nullptr;
-    for (const HWND candidate : OwnWindows(TOOLTIPS_CLASSW))
+    for (const HWND candidate : WindowsOf(GetCurrentProcessId(), TOOLTIPS_CLASSW))
         if (GetWindow(candidate, GW_OWNER) == window) tips = candidate;
     auto name = names.begin();
     for (HWND control = GetWindow(window, GW_CHILD); control;
@@ -261,7 +256,7 @@ HWND windowUnderBoxes = nullptr;
 
 // Reads the thread's message box once it shows, then closes it by its OK.
 void CALLBACK ReadAndCloseMessageBox(HWND, UINT, UINT_PTR, DWORD) {
-    const std::vector<HWND> boxes = OwnWindows(L"#32770");
+    const std::vector<HWND> boxes = WindowsOf(GetCurrentProcessId(), L"#32770");
     if (boxes.empty() || !IsWindowVisible(boxes.front())) return;
     std::wstring icon = L"none", text, buttons;  // in this order, however the box orders them
     for (HWND child = GetWindow(boxes.front(), GW_CHILD); child;
@@ -381,7 +376,7 @@ TEST_F(ScreensTest, WhatTheUserSeesIsAsWritten) {
                         true);
     Choose(L"Numoraについて");
     Choose(L"バージョン情報");
-    for (const HWND about : OwnWindows(kForm2.Window.ClassName)) {
+    for (const HWND about : WindowsOf(GetCurrentProcessId(), kForm2.Window.ClassName)) {
         transcript += Screen(
             about, {L"Image1", L"Label1", L"Command1", L"lblVersion", L"lblDisclaimer", L"Label2"},
             false);
